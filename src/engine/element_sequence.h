@@ -1,0 +1,25 @@
+#pragma once
+
+// The element sequence in its text forms: signed whole milliseconds, a tone
+// positive and a silence negative, written as tokens like "-1000+100-100+300".
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dittaro {
+
+// Reads every "[+-]digits" token; other bytes are ignored. Values beyond the
+// range of int saturate instead of overflowing.
+std::vector<int> parseTimingText(std::string_view timingText);
+
+// The sum of the absolute values of all tokens.
+long long timingTextTotalMs(std::string_view timingText);
+
+// A timing list joined with single blanks: the timing text of generated material.
+std::string joinTimingList(const std::vector<std::string>& timingList);
+
+// "M Min S Sek" for a total in ms, rounded to whole seconds; empty below half a second.
+std::string durationText(long long totalMs);
+
+} // namespace dittaro
