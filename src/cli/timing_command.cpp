@@ -41,8 +41,7 @@ std::vector<std::string> splitLines(const std::string& text) {
     }
 }
 
-template <typename T>
-std::string joined(const std::vector<T>& values) {
+template <typename T> std::string joined(const std::vector<T>& values) {
     std::string out;
     for (const T& value : values) {
         if (!out.empty()) {

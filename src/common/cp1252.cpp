@@ -98,10 +98,10 @@ std::string utf8ToCp1252(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t cp = 0;
-        std::size_t length = decodeUtf8(utf8, pos, cp);
+        const std::size_t length = decodeUtf8(utf8, pos, cp);
         if (length == 0) {
-            cp = static_cast<unsigned char>(utf8[pos]);
-            length = 1;
+            out += utf8[pos++];
+            continue;
         }
         out += codePointToCp1252(cp);
         pos += length;

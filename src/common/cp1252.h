@@ -17,7 +17,8 @@ char codePointToCp1252(char32_t codePoint);
 
 std::string cp1252ToUtf8(std::string_view cp1252);
 
-// Invalid UTF-8 sequences are taken byte by byte as Latin-1, so no input is lost silently.
+// Bytes that do not form valid UTF-8 are taken as Windows-1252 bytes, so text
+// saved in the old code page still reads correctly.
 std::string utf8ToCp1252(std::string_view utf8);
 
 std::u32string cp1252ToUtf32(std::string_view cp1252);

@@ -9,8 +9,8 @@ namespace {
 
 struct Generator {
     std::mutex mutex;
-    std::mt19937_64 engine{static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count())};
+    std::mt19937_64 engine{
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
 };
 
 Generator& generator() {

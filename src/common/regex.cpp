@@ -1,9 +1,8 @@
 #include "common/regex.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 8
-#include <pcre2.h>
-
 #include <memory>
+#include <pcre2.h>
 #include <stdexcept>
 
 namespace dittaro {
@@ -14,7 +13,9 @@ struct MatchDataDeleter {
 };
 using MatchData = std::unique_ptr<pcre2_match_data, MatchDataDeleter>;
 
-PCRE2_SPTR bytes(std::string_view s) { return reinterpret_cast<PCRE2_SPTR>(s.data()); }
+PCRE2_SPTR bytes(std::string_view s) {
+    return reinterpret_cast<PCRE2_SPTR>(s.data());
+}
 
 } // namespace
 
@@ -31,7 +32,9 @@ Regex::Regex(std::string_view pattern, Quantifiers quantifiers) {
     }
 }
 
-Regex::~Regex() { pcre2_code_free(code_); }
+Regex::~Regex() {
+    pcre2_code_free(code_);
+}
 
 std::string Regex::replaceAll(std::string_view subject, std::string_view replacement) const {
     const uint32_t options =
@@ -59,7 +62,8 @@ std::optional<RegexMatch> Regex::search(std::string_view subject, std::size_t st
         return std::nullopt;
     }
     MatchData data(pcre2_match_data_create_from_pattern(code_, nullptr));
-    const int rc = pcre2_match(code_, bytes(subject), subject.size(), start, 0, data.get(), nullptr);
+    const int rc =
+        pcre2_match(code_, bytes(subject), subject.size(), start, 0, data.get(), nullptr);
     if (rc < 0) {
         return std::nullopt;
     }

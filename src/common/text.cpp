@@ -2,7 +2,9 @@
 
 namespace dittaro {
 namespace {
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool isBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 } // namespace
 
 std::string_view trimmedRight(std::string_view s) {

@@ -9,6 +9,12 @@
 namespace dittaro {
 namespace {
 
+std::string token(char sign, long long ms) {
+    std::string out(1, sign);
+    out += std::to_string(ms);
+    return out;
+}
+
 int parseToken(std::string_view token) {
     long long value = 0;
     for (char c : token.substr(1)) {
@@ -22,6 +28,13 @@ int parseToken(std::string_view token) {
 }
 
 } // namespace
+
+std::string toneToken(long long ms) {
+    return token('+', ms);
+}
+std::string silenceToken(long long ms) {
+    return token('-', ms);
+}
 
 std::vector<int> parseTimingText(std::string_view timingText) {
     static const Regex token(R"([\+\-](\d+))");

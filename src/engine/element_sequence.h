@@ -9,6 +9,10 @@
 
 namespace dittaro {
 
+// One token: "+100" for a tone, "-300" for a silence.
+std::string toneToken(long long ms);
+std::string silenceToken(long long ms);
+
 // Reads every "[+-]digits" token; other bytes are ignored. Values beyond the
 // range of int saturate instead of overflowing.
 std::vector<int> parseTimingText(std::string_view timingText);

@@ -1,6 +1,7 @@
 #include "engine/tmorse.h"
 
 #include "common/numeric.h"
+#include "engine/element_sequence.h"
 #include "engine/morse_code.h"
 #include "engine/timing_rules.h"
 
@@ -9,10 +10,9 @@
 namespace dittaro {
 namespace {
 
-std::string tone(long long ms) { return "+" + std::to_string(ms); }
-std::string silence(long long ms) { return "-" + std::to_string(ms); }
-
-bool isSendable(unsigned char b) { return b >= 33 && b <= 126; }
+bool isSendable(unsigned char b) {
+    return b >= 33 && b <= 126;
+}
 
 } // namespace
 
@@ -30,59 +30,66 @@ void TMorse::setSpeedIndex(int index) {
 
 void TMorse::setFarnsworthSpeedFromBpm(int bpm) {
     const int wpm = std::clamp((bpm + 5) / 10 * 2, 12, 180);
-    tableValid_ = tableValid_ && wpm == farnsworthWpm_ && farnsworth_;
+    if (wpm != farnsworthWpm_ || !farnsworth_) {
+        invalidateTable();
+    }
     farnsworthWpm_ = wpm;
     farnsworth_ = true;
 }
 
 void TMorse::setFarnsworth(bool on) {
-    tableValid_ = tableValid_ && on == farnsworth_;
+    if (on != farnsworth_) {
+        invalidateTable();
+    }
     farnsworth_ = on;
 }
 
 void TMorse::setMinimumWordPause(int ms) {
     int rounded = ms > 2000 ? (ms + 500) / 1000 * 1000 : (ms + 250) / 500 * 500;
     rounded = std::clamp(rounded, 0, 6000);
-    tableValid_ = tableValid_ && rounded == minimumWordPauseMs_;
+    if (rounded != minimumWordPauseMs_) {
+        invalidateTable();
+    }
     minimumWordPauseMs_ = rounded;
 }
 
-void TMorse::setRatio(double ratio) { setRatioDivisor(ratioDivisorFromNumber(ratio)); }
+void TMorse::setRatio(double ratio) {
+    setRatioDivisor(ratioDivisorFromNumber(ratio));
+}
 
 void TMorse::setRatioDivisor(int divisor) {
     divisor = normalizedRatioDivisor(divisor);
-    tableValid_ = tableValid_ && divisor == ratioDivisor_;
+    if (divisor != ratioDivisor_) {
+        invalidateTable();
+    }
     ratioDivisor_ = divisor;
 }
 
-void TMorse::rebuildTable() {
+void TMorse::buildRecord(int i) {
     const int g = farnsworthSpeedBpm();
-    const int lastFarnsworthIndex = farnsworth_ ? (g - 20) / 5 : -1;
-    for (int i = 0; i <= kMaxSpeedIndex; ++i) {
-        const int c = 5 * i + 20;
-        long long u = nearest(6000.0 / c);
-        long long d = u;
-        if (i <= lastFarnsworthIndex) {
-            u = nearest(6000.0 / g);
-            d = nearest((300000.0 / c - 186000.0 / g) / 19.0);
-        }
-        const DotAndDash elements = dotAndDash(static_cast<int>(u), ratioDivisor_);
-        SpeedStrings& record = table_[i];
-        record.dot = tone(elements.dot);
-        record.dash = tone(elements.dash);
-        record.elementGap = silence(u);
-        record.characterGap = silence(3 * d);
-        const long long wordPause = std::max<long long>(7 * d, minimumWordPauseMs_);
-        for (int k = 1; k <= 5; ++k) {
-            record.wordPause[k - 1] = silence(wordPause * k);
-        }
+    const int c = 5 * i + 20;
+    long long u = nearest(6000.0 / c);
+    long long d = u;
+    if (farnsworth_ && i <= (g - 20) / 5) {
+        u = nearest(6000.0 / g);
+        d = nearest((300000.0 / c - 186000.0 / g) / 19.0);
     }
-    tableValid_ = true;
+    const DotAndDash elements = dotAndDash(static_cast<int>(u), ratioDivisor_);
+    SpeedStrings& record = table_[i];
+    record.dot = toneToken(elements.dot);
+    record.dash = toneToken(elements.dash);
+    record.elementGap = silenceToken(u);
+    record.characterGap = silenceToken(3 * d);
+    const long long wordPause = std::max<long long>(7 * d, minimumWordPauseMs_);
+    for (int k = 1; k <= 5; ++k) {
+        record.wordPause[k - 1] = silenceToken(wordPause * k);
+    }
+    recordGeneration_[i] = tableGeneration_;
 }
 
 const TMorse::SpeedStrings& TMorse::current() {
-    if (!tableValid_) {
-        rebuildTable();
+    if (recordGeneration_[speedIndex_] != tableGeneration_) {
+        buildRecord(speedIndex_);
     }
     return table_[speedIndex_];
 }
@@ -163,15 +170,15 @@ bool TMorse::convert() {
     }
     timingText_ += "-500";
 
-    const bool tableSettingsChanged =
-        farnsworthWpm_ != savedFarnsworthWpm || minimumWordPauseMs_ != savedPause ||
-        ratioDivisor_ != savedRatio || farnsworth_ != savedFarnsworth;
+    if (farnsworthWpm_ != savedFarnsworthWpm || minimumWordPauseMs_ != savedPause ||
+        ratioDivisor_ != savedRatio || farnsworth_ != savedFarnsworth) {
+        invalidateTable();
+    }
     speedIndex_ = savedSpeed;
     farnsworthWpm_ = savedFarnsworthWpm;
     minimumWordPauseMs_ = savedPause;
     ratioDivisor_ = savedRatio;
     farnsworth_ = savedFarnsworth;
-    tableValid_ = tableValid_ && !tableSettingsChanged;
     return true;
 }
 

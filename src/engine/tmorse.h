@@ -54,7 +54,8 @@ private:
     };
 
     const SpeedStrings& current();
-    void rebuildTable();
+    void buildRecord(int index);
+    void invalidateTable() { ++tableGeneration_; }
     void applyControlCode(unsigned char code, unsigned char parameter);
 
     int speedIndex_ = 12;
@@ -66,8 +67,11 @@ private:
     std::string text_;
     std::string timingText_;
 
+    // Records are built when first used after a change, so that in-text commands
+    // switching settings every few words do not rebuild all 177 of them each time.
     std::array<SpeedStrings, kMaxSpeedIndex + 1> table_;
-    bool tableValid_ = false;
+    std::array<unsigned, kMaxSpeedIndex + 1> recordGeneration_{};
+    unsigned tableGeneration_ = 1;
 };
 
 } // namespace dittaro

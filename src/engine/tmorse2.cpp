@@ -3,6 +3,7 @@
 #include "common/numeric.h"
 #include "common/regex.h"
 #include "common/text.h"
+#include "engine/element_sequence.h"
 #include "engine/timing_rules.h"
 
 #include <algorithm>
@@ -16,8 +17,8 @@ constexpr int kLeadingSilenceMs = 1500;
 constexpr std::array<int, 13> kGroupGapMs = {0,    500,  1000, 1500, 2000, 3000, 4000,
                                              5000, 6000, 7000, 8000, 9000, 10000};
 // Word gap choices of "Wortabstand bei Zufallstexten": 2 s .. 10 s, then 0.5 .. 1.5 s.
-constexpr std::array<int, 13> kRandomTextGapMs = {0,    2000, 3000, 4000, 5000, 6000, 7000,
-                                                  8000, 9000, 10000, 500, 1000, 1500};
+constexpr std::array<int, 13> kRandomTextGapMs = {0,    2000, 3000,  4000, 5000, 6000, 7000,
+                                                  8000, 9000, 10000, 500,  1000, 1500};
 
 int choice(const std::array<int, 13>& table, int index) {
     return index >= 0 && index < static_cast<int>(table.size()) ? table[index] : 0;
@@ -41,7 +42,7 @@ TMorse2::TMorse2(int sampleRate) : sampleRate_(std::max(sampleRate, 8000)) {
 }
 
 TimedElement TMorse2::pause(int ms) const {
-    return {ms, "-" + std::to_string(ms),
+    return {ms, silenceToken(ms),
             -static_cast<int>(nearest(static_cast<double>(ms) * sampleRate_ / 1000.0))};
 }
 
@@ -50,9 +51,9 @@ void TMorse2::rebuildTablesIfChanged() {
         return;
     }
     auto tone = [this](int ms) {
-        return TimedElement{ms, "+" + std::to_string(ms),
-                            static_cast<int>(nearest(static_cast<double>(ms) * sampleRate_ /
-                                                     1000.0))};
+        return TimedElement{
+            ms, toneToken(ms),
+            static_cast<int>(nearest(static_cast<double>(ms) * sampleRate_ / 1000.0))};
     };
     auto fill = [&](TMorseSpeed2& entry, int u, int d) {
         const DotAndDash elements = dotAndDash(u, ratioDivisor_);
@@ -80,7 +81,9 @@ void TMorse2::rebuildTablesIfChanged() {
     builtRatioDivisor_ = ratioDivisor_;
 }
 
-void TMorse2::setSpeed(int bpm) { speedWpm_ = std::clamp((bpm + 2) / 5, 8, 180); }
+void TMorse2::setSpeed(int bpm) {
+    speedWpm_ = std::clamp((bpm + 2) / 5, 8, 180);
+}
 
 void TMorse2::setFarnsworthSpeed(int bpm) {
     farnsworthWpm_ = std::clamp((bpm + 5) / 10 * 2, 12, 180);
