@@ -10,5 +10,6 @@
 namespace dittaro::cli {
 
 int runTiming(const std::vector<std::string>& args, std::ostream& out);
+int runRender(const std::vector<std::string>& args, std::ostream& out);
 
 } // namespace dittaro::cli

@@ -14,6 +14,7 @@ using Command = std::function<int(const std::vector<std::string>&, std::ostream&
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"timing", dittaro::cli::runTiming},
+        {"render", dittaro::cli::runRender},
     };
     return table;
 }
