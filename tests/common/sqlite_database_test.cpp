@@ -138,7 +138,12 @@ TEST_F(SqliteDatabaseTest, StatementCanRunAgainAfterAFailedStep) {
     insert.bind(":wert", 7);
     insert.run();
     insert.reset();
-    EXPECT_THROW(insert.run(), SqliteError);
+    try {
+        insert.run();
+        ADD_FAILURE() << "duplicate accepted";
+    } catch (const SqliteError& e) {
+        EXPECT_EQ(std::string(e.what()), "UNIQUE constraint failed: t.v");
+    }
     insert.reset();
     insert.bind(":wert", 8);
     insert.run();
