@@ -60,10 +60,19 @@ int collectFile(chmFile*, chmUnitInfo* info, void* context) {
 
 } // namespace
 
-std::vector<std::string> ChmArchive::files() const {
+std::vector<std::string> ChmArchive::enumerate(int what) const {
     std::vector<std::string> paths;
-    chm_enumerate(file_.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collectFile, &paths);
+    chm_enumerate(file_.get(), what, collectFile, &paths);
     return paths;
+}
+
+std::vector<std::string> ChmArchive::files() const {
+    return enumerate(CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES);
+}
+
+std::vector<std::string> ChmArchive::allFiles() const {
+    return enumerate(CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_SPECIAL | CHM_ENUMERATE_META |
+                     CHM_ENUMERATE_FILES);
 }
 
 } // namespace dittaro

@@ -29,8 +29,12 @@ public:
 
     // Every ordinary file of the archive (no directories, no internal system files).
     std::vector<std::string> files() const;
+    // Every file object, the compiler's internal ones (indexes, compressed storage) included.
+    std::vector<std::string> allFiles() const;
 
 private:
+    std::vector<std::string> enumerate(int what) const;
+
     struct Closer {
         void operator()(chmFile* file) const;
     };

@@ -57,6 +57,14 @@ std::optional<HelpFile> HelpFile::open(const std::filesystem::path& path, std::s
         error = name + " is damaged: its start page \"" + defaultTopic + "\" cannot be read";
         return std::nullopt;
     }
+    // A cut-off file often still shows its first pages; better to say so now than to fail
+    // on some later page. Help files are small, so reading everything once is cheap.
+    for (const std::string& file : help.archive_.allFiles()) {
+        if (!help.archive_.read(file)) {
+            error = name + " is damaged: \"" + file + "\" cannot be read";
+            return std::nullopt;
+        }
+    }
 
     if (const auto map = help.archive_.read(kContextMapPath)) {
         help.contextMap_ = parseContextMap(*map);

@@ -23,8 +23,8 @@ struct ContextLookup {
 
 class HelpFile {
 public:
-    // Empty when the file is missing, not a CHM file, or too damaged to show its default
-    // topic; error then says which and names the file.
+    // Empty when the file is missing, not a CHM file, or damaged so that one of its files
+    // cannot be read; error then says which and names the file.
     static std::optional<HelpFile> open(const std::filesystem::path& path, std::string& error);
 
     const std::string& title() const { return title_; }
