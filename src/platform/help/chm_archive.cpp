@@ -12,7 +12,7 @@ void ChmArchive::Closer::operator()(chmFile* file) const {
 std::optional<ChmArchive> ChmArchive::open(const std::filesystem::path& path, std::string& error) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        error = "help file \"" + path.string() + "\" does not exist";
+        error = "help file \"" + path.string() + "\" is missing or not a file";
         return std::nullopt;
     }
     chmFile* file = chm_open(path.c_str());
