@@ -1,7 +1,19 @@
 #include "platform/audio/portaudio_device.h"
 
 #include <alsa/asoundlib.h>
+#include <dlfcn.h>
 #include <portaudio.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define DITTARO_LEAK_CHECKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define DITTARO_LEAK_CHECKS 1
+#endif
+#endif
+#ifdef DITTARO_LEAK_CHECKS
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace dittaro::audio {
 namespace {
@@ -9,6 +21,31 @@ namespace {
 constexpr int kMixRate = 8000;
 
 void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void quietJack(const char*) {}
+
+// Without a sound card ALSA and JACK would fill stderr while PortAudio probes the devices.
+void quietSystemLibraries() {
+    snd_lib_error_set_handler(&quietAlsa);
+    // PortAudio brings JACK along; it is already loaded when PortAudio is.
+    if (void* jack = dlopen("libjack.so.0", RTLD_LAZY | RTLD_NOLOAD)) {
+        using SetHandler = void (*)(void (*)(const char*));
+        for (const char* name : {"jack_set_error_function", "jack_set_info_function"}) {
+            if (auto set = reinterpret_cast<SetHandler>(dlsym(jack, name))) {
+                set(&quietJack);
+            }
+        }
+        dlclose(jack);
+    }
+}
+
+// While probing, ALSA loads and unloads its plugins; what their initialisers allocate is
+// lost with them. Those leaks belong to the system libraries, not to Dittaro.
+struct SystemLibraryLeaks {
+#ifdef DITTARO_LEAK_CHECKS
+    __lsan::ScopedDisabler ignored;
+#endif
+};
 
 // Below the normal 500 ms buffer the device runs at its low latency.
 bool lowLatencyFor(int bufferMs) {
@@ -25,8 +62,8 @@ int deviceCallback(const void*, void* output, unsigned long frames, const PaStre
 
 std::unique_ptr<PortAudioDevice> PortAudioDevice::open(StreamMixer& mixer, int bufferMs,
                                                        int preferredRate) {
-    // Without a sound card ALSA would fill stderr while PortAudio probes the devices.
-    snd_lib_error_set_handler(&quietAlsa);
+    [[maybe_unused]] const SystemLibraryLeaks systemLeaks;
+    quietSystemLibraries();
     if (Pa_Initialize() != paNoError) {
         return nullptr;
     }
@@ -96,6 +133,7 @@ void PortAudioDevice::setBufferMs(int ms) {
     if (lowLatencyFor(ms) == lowLatency_ && stream_ != nullptr) {
         return;
     }
+    [[maybe_unused]] const SystemLibraryLeaks systemLeaks;
     close();
     start(ms);
 }
