@@ -209,8 +209,13 @@ std::filesystem::path programDirectory() {
 
 // The encoder's input, beside the target so that it lands on the same disk.
 std::filesystem::path temporaryWav(const std::filesystem::path& out) {
+    std::string name(".");
+    name.append(out.filename().string())
+        .append(".")
+        .append(std::to_string(getpid()))
+        .append(".wav");
     std::filesystem::path file = out;
-    file.replace_filename("." + out.filename().string() + "." + std::to_string(getpid()) + ".wav");
+    file.replace_filename(name);
     return file;
 }
 

@@ -21,12 +21,21 @@ const char* extension(AudioFormat format) {
     return "wav";
 }
 
+// Built by appending: GCC 12 warns falsely about "literal" + temporary string.
 std::string quotedName(const std::filesystem::path& file) {
-    return "\"" + utf8ToCp1252(file.string()) + "\"";
+    std::string name("\"");
+    name.append(utf8ToCp1252(file.string())).append("\"");
+    return name;
 }
 
-std::string withReason(const std::string& text, const std::string& reason) {
-    return reason.empty() ? text : text + " (" + utf8ToCp1252(reason) + ")";
+std::string sentence(const char* before, const std::filesystem::path& file, const char* after,
+                     const std::string& reason) {
+    std::string text(before);
+    text.append(quotedName(file)).append(after);
+    if (!reason.empty()) {
+        text.append(" (").append(utf8ToCp1252(reason)).append(")");
+    }
+    return text.append(".");
 }
 
 } // namespace
@@ -34,12 +43,9 @@ std::string withReason(const std::string& text, const std::string& reason) {
 std::string problemMessage(const ExportProblem& problem) {
     switch (problem.kind) {
     case ExportProblem::Kind::WriteFailed:
-        return withReason("Die Datei " + quotedName(problem.file) +
-                              " konnte nicht geschrieben werden",
-                          problem.reason) +
-               ".\n" +
-               withReason("Could not write the file " + quotedName(problem.file), problem.reason) +
-               ".";
+        return sentence("Die Datei ", problem.file, " konnte nicht geschrieben werden",
+                        problem.reason) +
+               "\n" + sentence("Could not write the file ", problem.file, "", problem.reason);
     case ExportProblem::Kind::TooLong:
         // Windows-1252: "Übung", "für".
         return "Die \xDC"
@@ -47,12 +53,9 @@ std::string problemMessage(const ExportProblem& problem) {
                "r eine Audiodatei.\n"
                "The practice is too long for an audio file.";
     case ExportProblem::Kind::EncoderFailed:
-        return withReason("Der Encoder " + quotedName(problem.file) +
-                              " konnte nicht ausgeführt werden",
-                          problem.reason) +
-               ".\n" +
-               withReason("The encoder " + quotedName(problem.file) + " failed", problem.reason) +
-               ".";
+        return sentence("Der Encoder ", problem.file, " konnte nicht ausgef\xFChrt werden",
+                        problem.reason) +
+               "\n" + sentence("The encoder ", problem.file, " failed", problem.reason);
     }
     return {};
 }

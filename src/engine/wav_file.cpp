@@ -24,10 +24,15 @@ public:
     explicit PartFile(const std::filesystem::path& target) {
         static std::atomic<unsigned> counter{0};
         for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            std::string name(".");
+            name.append(target.filename().string())
+                .append(".")
+                .append(std::to_string(getpid()))
+                .append(".")
+                .append(std::to_string(counter.fetch_add(1)))
+                .append(".part");
             path_ = target;
-            path_.replace_filename("." + target.filename().string() + "." +
-                                   std::to_string(getpid()) + "." +
-                                   std::to_string(counter.fetch_add(1)) + ".part");
+            path_.replace_filename(name);
             fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd_ < 0 && errno != EEXIST) {
                 break;

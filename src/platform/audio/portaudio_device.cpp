@@ -99,7 +99,12 @@ bool PortAudioDevice::start(int bufferMs) {
     parameters.suggestedLatency =
         lowLatency_ ? info->defaultLowOutputLatency : info->defaultHighOutputLatency;
 
-    const double rates[] = {kMixRate, static_cast<double>(preferredRate_), info->defaultSampleRate};
+    // At 8000 Hz the system resamples, but its buffers then cannot go below about 16 ms;
+    // for low latency the library resamples and the device runs at its own rate.
+    const double mixRate = kMixRate;
+    const double ownRate = preferredRate_;
+    const double rates[] = {lowLatency_ ? ownRate : mixRate, lowLatency_ ? mixRate : ownRate,
+                            info->defaultSampleRate};
     for (double rate : rates) {
         if (rate <= 0 || Pa_IsFormatSupported(nullptr, &parameters, rate) != paFormatIsSupported) {
             continue;

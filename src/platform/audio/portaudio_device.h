@@ -13,8 +13,8 @@ namespace dittaro::audio {
 
 class PortAudioDevice : public OutputDevice {
 public:
-    // nullptr when no output device opens. preferredRate is tried when the device will not
-    // take 8000 Hz itself.
+    // nullptr when no output device opens. The device runs at 8000 Hz, or at preferredRate
+    // (the library resampling) when it will not take 8000 Hz or when low latency is asked.
     static std::unique_ptr<PortAudioDevice> open(StreamMixer& mixer, int bufferMs,
                                                  int preferredRate);
     ~PortAudioDevice() override;

@@ -60,8 +60,11 @@ bool WaitingEncoderLauncher::start(const std::filesystem::path& program,
     }
     if (process.exitCode() != 0) {
         const std::string line = lastLine(process.readAllStandardError());
-        reason =
-            "exit status " + std::to_string(process.exitCode()) + (line.empty() ? "" : ": " + line);
+        reason = "exit status ";
+        reason.append(std::to_string(process.exitCode()));
+        if (!line.empty()) {
+            reason.append(": ").append(line);
+        }
         return false;
     }
     return true;
