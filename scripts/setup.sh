@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  portaudio19-dev libpcre2-dev libssl-dev openssl zlib1g-dev
+  portaudio19-dev libasound2-dev libpcre2-dev libssl-dev openssl zlib1g-dev
   libsqlite3-dev sqlite3 libchm-dev libchm-bin fp-utils
   lame vorbis-tools sox qpdf poppler-utils
   xvfb xauth xdotool x11-utils imagemagick
