@@ -190,6 +190,36 @@ TEST_F(ToneOnTheDevice, CaptureDeviceRecordsWhatTheGeneratorProduced) {
     EXPECT_GE(captured - wav.samples.begin(), 80) << "the capture starts before the tone";
 }
 
+TEST_F(ToneOnTheDevice, CaptureKeepsTheTimeBetweenTwoPlaybacks) {
+    const fs::path capture = scratch("gap.wav");
+    {
+        ScopedEnvironment audio("DITTARO_AUDIO", "capture:" + capture.string());
+        ASSERT_TRUE(library.init());
+        SequenceTone tone(settings.pitch, SequenceTone::Phase::Continue);
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_TRUE(tone.play(library, {400}));
+            ASSERT_TRUE(waitUntil([&] { return tone.ended(); }));
+            if (i == 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            }
+        }
+        library.free();
+    }
+    const std::vector<std::int16_t> samples = testing::readWav(capture).samples;
+    fs::remove(capture);
+    // The longest silence between the first and the last sound sample.
+    const auto first = std::find_if(samples.begin(), samples.end(), [](auto v) { return v != 0; });
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), [](auto v) { return v != 0; });
+    ASSERT_NE(first, samples.end());
+    long gap = 0;
+    long run = 0;
+    for (auto it = first; it != last.base(); ++it) {
+        run = *it == 0 ? run + 1 : 0;
+        gap = std::max(gap, run);
+    }
+    EXPECT_GE(gap, 8 * 270);
+}
+
 TEST_F(ToneOnTheDevice, SidetoneKeyedWhilePitchAndVolumeMove) {
     ASSERT_TRUE(library.init());
     Sidetone sidetone(library, settings);

@@ -1,5 +1,6 @@
 #include "platform/audio/null_device.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 
@@ -30,21 +31,66 @@ long long nowNs() {
 } // namespace
 
 NullDevice::NullDevice(StreamMixer& mixer, std::unique_ptr<CaptureFile> capture)
-    : mixer_(mixer), capture_(std::move(capture)), thread_([this] { run(); }) {}
+    : mixer_(mixer), capture_(std::move(capture)) {
+    mixer_.setPlayListener([this] {
+        std::lock_guard lock(mutex_);
+        played_ = true;
+        wake_.notify_one();
+    });
+    thread_ = std::thread([this] { run(); });
+}
 
 NullDevice::~NullDevice() {
-    stopping_ = true;
+    mixer_.setPlayListener(nullptr);
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        wake_.notify_one();
+    }
     thread_.join();
     if (capture_) {
         capture_->close();
     }
 }
 
+bool NullDevice::waitForPlay() {
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return played_ || stopping_; });
+    return !stopping_;
+}
+
+void NullDevice::captureSilence(long long samples) {
+    const std::int16_t silence[kBlockSamples] = {};
+    for (; samples > 0; samples -= kBlockSamples) {
+        capture_->append(silence,
+                         static_cast<std::size_t>(std::min<long long>(samples, kBlockSamples)));
+    }
+    capture_->update();
+}
+
 void NullDevice::run() {
     std::int16_t block[kBlockSamples];
     long long deadline = nowNs();
     int blocks = 0;
-    while (!stopping_) {
+    while (true) {
+        {
+            std::lock_guard lock(mutex_);
+            if (stopping_) {
+                break;
+            }
+            played_ = false;
+        }
+        if (!mixer_.anyPlaying()) {
+            const long long idleFrom = deadline;
+            if (!waitForPlay()) {
+                break;
+            }
+            // The schedule starts afresh; the capture keeps the silence in between.
+            deadline = nowNs();
+            if (capture_) {
+                captureSilence((deadline - idleFrom) / (kBlockNs / kBlockSamples));
+            }
+        }
         mixer_.render(block, kBlockSamples);
         if (capture_) {
             capture_->append(block, kBlockSamples);

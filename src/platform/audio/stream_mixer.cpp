@@ -35,6 +35,9 @@ bool StreamMixer::play(HSTREAM handle, bool /*restart*/) {
         return false;
     }
     it->second.state = State::Playing;
+    if (playListener_) {
+        playListener_();
+    }
     return true;
 }
 
@@ -72,6 +75,17 @@ std::uint32_t StreamMixer::activity(HSTREAM handle) {
     default:
         return BASS_ACTIVE_STOPPED;
     }
+}
+
+bool StreamMixer::anyPlaying() {
+    std::lock_guard lock(mutex_);
+    return std::any_of(streams_.begin(), streams_.end(),
+                       [](const auto& entry) { return entry.second.state == State::Playing; });
+}
+
+void StreamMixer::setPlayListener(std::function<void()> listener) {
+    std::lock_guard lock(mutex_);
+    playListener_ = std::move(listener);
 }
 
 void StreamMixer::clear() {

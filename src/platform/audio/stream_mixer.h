@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -20,7 +21,11 @@ public:
     bool stop(HSTREAM handle);
     bool pause(HSTREAM handle);
     std::uint32_t activity(HSTREAM handle);
+    bool anyPlaying();
     void clear();
+
+    // Called (under the mixer's lock) whenever a stream starts or resumes playing.
+    void setPlayListener(std::function<void()> listener);
 
     // On the device thread: the next `count` samples of the mix.
     void render(std::int16_t* out, std::size_t count);
@@ -41,6 +46,7 @@ private:
     // Recursive: a callback may stop, pause or start streams.
     std::recursive_mutex mutex_;
     std::map<HSTREAM, Stream> streams_;
+    std::function<void()> playListener_;
     HSTREAM nextHandle_ = 1;
     std::vector<std::int16_t> block_;
     std::vector<std::int32_t> sum_;
