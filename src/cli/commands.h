@@ -11,5 +11,7 @@ namespace dittaro::cli {
 
 int runTiming(const std::vector<std::string>& args, std::ostream& out);
 int runRender(const std::vector<std::string>& args, std::ostream& out);
+int runGroups(const std::vector<std::string>& args, std::ostream& out);
+int runMark(const std::vector<std::string>& args, std::ostream& out);
 
 } // namespace dittaro::cli

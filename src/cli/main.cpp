@@ -15,6 +15,8 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"timing", dittaro::cli::runTiming},
         {"render", dittaro::cli::runRender},
+        {"groups", dittaro::cli::runGroups},
+        {"mark", dittaro::cli::runMark},
     };
     return table;
 }
