@@ -1,14 +1,17 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/answer_practice.h"
 #include "app/language.h"
 #include "app/language_texts.h"
+#include "app/listening_practice.h"
 #include "app/main_menu.h"
 #include "app/pending_controls.h"
 #include "app/settings_store.h"
 #include "app/startup_checks.h"
 #include "app/status_bar.h"
 #include "app/status_texts.h"
+#include "app/text_file_menu.h"
 #include "app/window_layout.h"
 #include "common/cp1252.h"
 #include "common/random.h"
@@ -69,6 +72,11 @@ MainWindow::MainWindow(ProgramPaths paths, Dialogs& dialogs)
     : paths_(std::move(paths)), dialogs_(dialogs), tabEntry_(parts_, state_) {
     buildWindow();
     connectControls();
+    const auto select = [this](int tab) { selectTab(tab); };
+    answer_ =
+        std::make_unique<AnswerPractice>(parts_, state_, dialogs_, paths_.dataDatabase(), select);
+    textFiles_ = std::make_unique<TextFileMenu>(parts_, state_, dialogs_, paths_, select);
+    parts_.textFiles = textFiles_.get();
 }
 
 MainWindow::~MainWindow() {
@@ -261,6 +269,9 @@ bool MainWindow::create() {
     applyTimingToGenerators();
     status_->sizeFields();
     startSound();
+    listening_ = std::make_unique<ListeningPractice>(ListeningPracticeContext{
+        paths_, dialogs_, parts_, state_, morse_, morse2_, audio_, sound_,
+        [this](int tab) { selectTab(tab); }});
     return true;
 }
 
@@ -374,6 +385,9 @@ void MainWindow::soundTestChanged(bool on) {
 void MainWindow::selectTab(int tab) {
     parts_.tabs->setCurrentIndex(tab);
     tabEntry_.enter(tab);
+    if (listening_) {
+        listening_->tabEntered(tab);
+    }
 }
 
 int MainWindow::currentTab() const {
@@ -424,6 +438,7 @@ void MainWindow::shutDown() {
         return;
     }
     shutDown_ = true;
+    listening_.reset();
     soundTest_.reset();
     sidetone_.reset();
     audio_.free();

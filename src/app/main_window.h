@@ -19,9 +19,12 @@
 
 namespace dittaro {
 
+class AnswerPractice;
 class Dialogs;
+class ListeningPractice;
 class Sidetone;
 class SoundTest;
+class TextFileMenu;
 
 class MainWindow : public QMainWindow {
 public:
@@ -45,6 +48,7 @@ public:
 
     MainWindowParts& parts() { return parts_; }
     const ShellState& state() const { return state_; }
+    ShellState& state() { return state_; }
     HelpViewer& help() { return help_; }
 
     // Every setting as the controls and the state hold it now.
@@ -89,6 +93,8 @@ private:
     std::unique_ptr<PlaybackControls> playback_;
     std::unique_ptr<KeyingControls> keying_;
     std::unique_ptr<KeyboardMorseControls> keyboard_;
+    std::unique_ptr<AnswerPractice> answer_;
+    std::unique_ptr<TextFileMenu> textFiles_;
 
     TMorse morse_;
     TMorse2 morse2_{8000};
@@ -96,6 +102,7 @@ private:
     SoundSettings sound_;
     std::unique_ptr<Sidetone> sidetone_;
     std::unique_ptr<SoundTest> soundTest_;
+    std::unique_ptr<ListeningPractice> listening_;
 
     bool shown_ = false;
     bool shutDown_ = false;

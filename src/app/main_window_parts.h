@@ -21,6 +21,7 @@ class MainMenu;
 class PlaybackControls;
 class PracticeControls;
 class StatusFields;
+class TextFileMenu;
 class TimingControls;
 class ToneControls;
 
@@ -49,6 +50,9 @@ struct MainWindowParts {
     PlaybackControls* playback = nullptr;
     KeyingControls* keying = nullptr;
     KeyboardMorseControls* keyboard = nullptr;
+
+    // The text-file menu items; the start flow asks it where an import was made.
+    TextFileMenu* textFiles = nullptr;
 };
 
 } // namespace dittaro

@@ -49,11 +49,11 @@ template <typename Items> void markAll(const Items& items) {
 
 void markPendingControls(const MainWindowParts& parts) {
     const MainMenu& m = *parts.menu;
-    // Text files, imports and exports, the random-text table, exams, the Koch orders.
-    mark({m.SpeichernAls, m.Speichern, m.Oeffnen, m.ImportTextdatei, m.ImportZufallstextdatei,
-          m.ImportTimingdatei, m.Pruefungstextdatei1, m.ExportTimingdatei, m.ExportZufallstextdatei,
-          m.ExportWav, m.ExportMp3, m.ExportOgg, m.ZufallstexttabelleLoeschen, m.Koch1, m.Koch2,
-          m.FuenfergruppenMorsepruefung, m.pruefung_korrigieren});
+    // Imports and exports, the random-text table, exams, the Koch orders.
+    mark({m.ImportZufallstextdatei, m.ImportTimingdatei, m.Pruefungstextdatei1, m.ExportTimingdatei,
+          m.ExportZufallstextdatei, m.ExportWav, m.ExportMp3, m.ExportOgg,
+          m.ZufallstexttabelleLoeschen, m.Koch1, m.Koch2, m.FuenfergruppenMorsepruefung,
+          m.pruefung_korrigieren});
     // The word display delay, the on-screen keying mode, the gaps of the generators.
     mark({m.Kurz, m.VerzoegerungMittel, m.Lang, m.ModusNormal, m.ModusDecodieren, m.ModusGrafik});
     markAll(m.GruppenabstandItems);
@@ -67,10 +67,10 @@ void markPendingControls(const MainWindowParts& parts) {
     mark({c.Edit2, c.ButtonAZ, c.Button09, c.ButtonSonderzeichen, c.RadioGroupZeichenProGruppe});
     mark({parts.koch, parts.ButtonTastaturmorsen});
 
-    // The practice sources and their marking, the exam.
+    // The practice sources, the exam.
     const PracticeControls& p = *parts.practice;
     mark({p.GroupBoxZufallszeichen, p.GroupBoxZufallstexte, p.GroupBoxTextfeld,
-          p.ButtonFehlerAnzeigen, parts.exam->GroupBox7, parts.exam->GroupBox5});
+          parts.exam->GroupBox7, parts.exam->GroupBox5});
 
     // Playback and replay, keyboard Morse.
     const PlaybackControls& b = *parts.playback;
