@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 #include "cli/commands.h"
+#include "cli/timing_options.h"
 #include "common/cp1252.h"
 #include "engine/audio_export.h"
 #include "engine/tmorse.h"
@@ -38,28 +39,6 @@ Timing of TEXT, as for 'dittaro-cli timing':
 constexpr std::size_t kFileCharacters = 11000;
 constexpr std::size_t kTagCharacters = 30;
 
-double ratioOption(const Options& options) {
-    const double ratio = options.number("--ratio", 3);
-    if (ratio != 3 && ratio != 3.5 && ratio != 4) {
-        throw UsageError("--ratio takes 3, 3.5 or 4");
-    }
-    return ratio;
-}
-
-std::vector<std::string> splitAtBars(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (!text.empty()) {
-        const std::size_t bar = text.find('|', start);
-        lines.push_back(text.substr(start, bar - start));
-        if (bar == std::string::npos) {
-            break;
-        }
-        start = bar + 1;
-    }
-    return lines;
-}
-
 std::string readTextFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -79,18 +58,7 @@ struct Practice {
 
 Practice convertText(const Options& options, const std::string& text) {
     TMorse morse;
-    morse.setSpeedFromBpm(options.integer("--bpm", 60, 1, 100000));
-    morse.setFarnsworth(false);
-    if (options.has("--farnsworth")) {
-        morse.setFarnsworthSpeedFromBpm(options.integer("--farnsworth", 60, 1, 100000));
-    }
-    morse.setRatio(ratioOption(options));
-    morse.setMinimumWordPause(options.integer("--word-pause", 0, 0, 100000));
-    ConversionOptions& flags = morse.options();
-    flags.umlautExpansion = options.onOff("--umlaute", true);
-    flags.accentFolding = options.onOff("--akzente", true);
-    flags.szExpansion = options.onOff("--sz", true);
-    flags.chAsOneCharacter = options.onOff("--ch", false);
+    configureTextTiming(options, morse);
     morse.setText(text);
     if (!morse.convert()) {
         return {};
@@ -101,25 +69,10 @@ Practice convertText(const Options& options, const std::string& text) {
 Practice convertGenerated(const Options& options, const std::string& source,
                           const std::string& text) {
     TMorse2 morse;
-    morse.setSpeed(options.integer("--bpm", 60, 1, 100000));
-    if (options.has("--farnsworth")) {
-        morse.setFarnsworthSpeed(options.integer("--farnsworth", 60, 1, 100000));
-        morse.setFarnsworth(true);
-    }
-    morse.setRatio(ratioOption(options));
-    const int gap = options.integer("--gap", 0, 0, 12);
+    configureGeneratedTiming(options, morse);
     morse.groups() = splitAtBars(text);
-    bool converted = false;
-    if (source == "groups") {
-        converted = morse.convertGroups(gap);
-    } else if (source == "randomtexts") {
-        converted = morse.convertRandomTexts(gap);
-    } else if (source == "exam") {
-        converted = morse.convertExamText();
-    } else {
-        throw UsageError("render takes --source text, groups, randomtexts or exam");
-    }
-    return converted ? Practice{{}, morse.timingList()} : Practice{};
+    return convertGeneratedSource(options, source, morse) ? Practice{{}, morse.timingList()}
+                                                          : Practice{};
 }
 
 Practice practiceOf(const Options& options) {
@@ -223,17 +176,14 @@ std::filesystem::path temporaryWav(const std::filesystem::path& out) {
 
 int runRender(const std::vector<std::string>& args, std::ostream& out) {
     const Options options(args,
-                          {"--out", "--timing", "--file", "--pitch", "--hardness", "--artist",
-                           "--title", "--source", "--bpm", "--farnsworth", "--ratio",
-                           "--word-pause", "--umlaute", "--akzente", "--sz", "--ch", "--gap"},
-                          {"--overtones", "--no-farnsworth"});
+                          withTimingValueOptions({"--out", "--timing", "--file", "--pitch",
+                                                  "--hardness", "--artist", "--title"}),
+                          withTimingFlags({"--overtones"}));
     if (options.helpRequested()) {
         out << kHelp;
         return 0;
     }
-    if (options.has("--farnsworth") && options.has("--no-farnsworth")) {
-        throw UsageError("--farnsworth and --no-farnsworth exclude each other");
-    }
+    checkFarnsworthOptions(options);
     const auto target = options.value("--out");
     if (!target || target->empty()) {
         throw UsageError("--out FILE is required");

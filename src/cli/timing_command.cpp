@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 #include "cli/commands.h"
+#include "cli/timing_options.h"
 #include "common/cp1252.h"
 #include "engine/element_sequence.h"
 #include "engine/tmorse.h"
@@ -25,22 +26,6 @@ other sources: TEXT is split into lines at "|"; --gap N (0..12) chooses the grou
                word gap. Prints the timing list, the sample list and the total in ms.
 )";
 
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    if (text.empty()) {
-        return lines;
-    }
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t bar = text.find('|', start);
-        lines.push_back(text.substr(start, bar - start));
-        if (bar == std::string::npos) {
-            return lines;
-        }
-        start = bar + 1;
-    }
-}
-
 template <typename T> std::string joined(const std::vector<T>& values) {
     std::string out;
     for (const T& value : values) {
@@ -56,28 +41,9 @@ template <typename T> std::string joined(const std::vector<T>& values) {
     return out;
 }
 
-double ratioOption(const Options& options) {
-    const double ratio = options.number("--ratio", 3);
-    if (ratio != 3 && ratio != 3.5 && ratio != 4) {
-        throw UsageError("--ratio takes 3, 3.5 or 4");
-    }
-    return ratio;
-}
-
 int convertText(const Options& options, const std::string& text, std::ostream& out) {
     TMorse morse;
-    morse.setSpeedFromBpm(options.integer("--bpm", 60, 1, 100000));
-    morse.setFarnsworth(false);
-    if (options.has("--farnsworth")) {
-        morse.setFarnsworthSpeedFromBpm(options.integer("--farnsworth", 60, 1, 100000));
-    }
-    morse.setRatio(ratioOption(options));
-    morse.setMinimumWordPause(options.integer("--word-pause", 0, 0, 100000));
-    ConversionOptions& flags = morse.options();
-    flags.umlautExpansion = options.onOff("--umlaute", true);
-    flags.accentFolding = options.onOff("--akzente", true);
-    flags.szExpansion = options.onOff("--sz", true);
-    flags.chAsOneCharacter = options.onOff("--ch", false);
+    configureTextTiming(options, morse);
     morse.setText(text);
     if (!morse.convert()) {
         return 1;
@@ -89,16 +55,8 @@ int convertText(const Options& options, const std::string& text, std::ostream& o
 int convertGenerated(const Options& options, const std::string& source, const std::string& text,
                      std::ostream& out) {
     TMorse2 morse;
-    const int bpm = options.integer("--bpm", 60, 1, 100000);
-    morse.setSpeed(bpm);
-    morse.setCharacterSpeed(bpm);
-    if (options.has("--farnsworth")) {
-        morse.setFarnsworthSpeed(options.integer("--farnsworth", 60, 1, 100000));
-        morse.setFarnsworth(true);
-    }
-    morse.setRatio(ratioOption(options));
-    const int gap = options.integer("--gap", 0, 0, 12);
-    morse.groups() = splitLines(text);
+    configureGeneratedTiming(options, morse);
+    morse.groups() = splitAtBars(text);
 
     if (source == "keyboard" || source == "koch") {
         std::vector<int> samples;
@@ -121,17 +79,7 @@ int convertGenerated(const Options& options, const std::string& source, const st
         return 0;
     }
 
-    bool converted = false;
-    if (source == "groups") {
-        converted = morse.convertGroups(gap);
-    } else if (source == "randomtexts") {
-        converted = morse.convertRandomTexts(gap);
-    } else if (source == "exam") {
-        converted = morse.convertExamText();
-    } else {
-        throw UsageError("unknown --source " + source);
-    }
-    if (!converted) {
+    if (!convertGeneratedSource(options, source, morse)) {
         return 1;
     }
     out << joined(morse.timingList()) << '\n'
@@ -143,17 +91,12 @@ int convertGenerated(const Options& options, const std::string& source, const st
 } // namespace
 
 int runTiming(const std::vector<std::string>& args, std::ostream& out) {
-    const Options options(args,
-                          {"--source", "--bpm", "--farnsworth", "--ratio", "--word-pause",
-                           "--umlaute", "--akzente", "--sz", "--ch", "--gap"},
-                          {"--no-farnsworth"});
+    const Options options(args, withTimingValueOptions({}), withTimingFlags({}));
     if (options.helpRequested()) {
         out << kHelp;
         return 0;
     }
-    if (options.has("--farnsworth") && options.has("--no-farnsworth")) {
-        throw UsageError("--farnsworth and --no-farnsworth exclude each other");
-    }
+    checkFarnsworthOptions(options);
     const std::string text = utf8ToCp1252(options.single("TEXT"));
     const std::string source = options.value("--source", "text");
     if (source == "text") {
