@@ -12,7 +12,7 @@ packages=(
   lame vorbis-tools sox qpdf poppler-utils
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils libasound2-plugins
-  fonts-dejavu-core
+  fonts-dejavu-core locales
 )
 
 missing=()
