@@ -6,6 +6,7 @@
 #include "app/status_texts.h"
 #include "engine/widgets/playback_controls.h"
 #include "engine/widgets/timing_controls.h"
+#include "engine/widgets/tone_controls.h"
 #include "exam/widgets/exam_controls.h"
 #include "keying/widgets/keyboard_morse_controls.h"
 #include "keying/widgets/keying_controls.h"
@@ -115,6 +116,7 @@ void TabEntry::commonSteps() {
 }
 
 void TabEntry::leaveSettingsTab() {
+    parts_.tone->stopSoundTest();
     parts_.settingsPage->hide();
     setControlEnabled(parts_.menu->Ersetze->menuAction(), false);
     setControlEnabled(parts_.menu->RS232->menuAction(), false);
