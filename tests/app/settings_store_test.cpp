@@ -246,6 +246,18 @@ TEST_F(SettingsDatabase, SaveWritesEveryColumnButTheUnusedOne) {
     EXPECT_EQ(integer("SELECT count(*) FROM voreinstellungen"), 1);
 }
 
+TEST_F(SettingsDatabase, EachTableIsWrittenInATransactionOfItsOwn) {
+    // The last column of the second table cannot be written.
+    execute("CREATE TRIGGER refuse BEFORE UPDATE OF RTS ON voreinstellungen "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    Settings settings = load();
+    settings.kochtrainer.minbpm = 90;
+    settings.voreinstellungen.Volume = 17;
+    EXPECT_THROW(saveSettings(path_, settings), SqliteError);
+    EXPECT_EQ(integer("SELECT minbpm FROM kochtrainer"), 90);
+    EXPECT_NE(integer("SELECT Volume FROM voreinstellungen"), 17);
+}
+
 TEST_F(SettingsDatabase, TablesWithoutARowKeepTheInitialValues) {
     execute("DELETE FROM voreinstellungen; DELETE FROM kochtrainer");
     Settings settings;

@@ -297,6 +297,15 @@ TEST_F(SettingsWindowTest, ChangesOfTheKochModeGoToTheKochSet) {
     EXPECT_EQ(dir.integer("SELECT GeschwindigkeitID FROM voreinstellungen"), 30);
 }
 
+TEST_F(SettingsWindowTest, TheStraightKeysDecoderSpeedSurvivesARunWithTheKeyer) {
+    dir.execute("UPDATE voreinstellungen SET Handtaste = 0, KeyerID = 20, DecodierSpeed = 150");
+    start();
+    EXPECT_EQ(find<QLineEdit>("Edit7")->text(), "120");
+    finish();
+    EXPECT_EQ(dir.integer("SELECT DecodierSpeed FROM voreinstellungen"), 150);
+    EXPECT_EQ(dir.integer("SELECT Handtaste FROM voreinstellungen"), 0);
+}
+
 TEST_F(SettingsWindowTest, AStartAndEndOfTheShippedSettingsChangesNothing) {
     const std::string shipped = dir.settingsDump();
     start();
