@@ -7,7 +7,6 @@
 #include "keying/widgets/keyboard_morse_controls.h"
 #include "keying/widgets/keying_controls.h"
 #include "koch/widgets/koch_controls.h"
-#include "material/widgets/character_set_controls.h"
 #include "material/widgets/practice_controls.h"
 #include "platform/widgets/digit_edit.h"
 #include "platform/widgets/up_down.h"
@@ -51,31 +50,25 @@ void markPendingControls(const MainWindowParts& parts) {
     const MainMenu& m = *parts.menu;
     // Imports and exports, the random-text table, exams, the Koch orders.
     mark({m.ImportZufallstextdatei, m.ImportTimingdatei, m.Pruefungstextdatei1, m.ExportTimingdatei,
-          m.ExportZufallstextdatei, m.ExportWav, m.ExportMp3, m.ExportOgg,
-          m.ZufallstexttabelleLoeschen, m.Koch1, m.Koch2, m.FuenfergruppenMorsepruefung,
+          m.ExportZufallstextdatei, m.ZufallstexttabelleLoeschen, m.Koch1, m.Koch2,
           m.pruefung_korrigieren});
-    // The word display delay, the on-screen keying mode, the gaps of the generators.
-    mark({m.Kurz, m.VerzoegerungMittel, m.Lang, m.ModusNormal, m.ModusDecodieren, m.ModusGrafik});
-    markAll(m.GruppenabstandItems);
-    markAll(m.WortabstandItems);
+    // The on-screen keying mode.
+    mark({m.ModusNormal, m.ModusDecodieren, m.ModusGrafik});
     // The serial port.
     markAll(m.ComItems);
     mark({m.DSR, m.CTS, m.RTS});
 
-    // Random groups and the Koch method.
-    const CharacterSetControls& c = *parts.characterSet;
-    mark({c.Edit2, c.ButtonAZ, c.Button09, c.ButtonSonderzeichen, c.RadioGroupZeichenProGruppe});
-    mark({parts.koch, parts.ButtonTastaturmorsen});
+    // The Koch method.
+    mark({parts.koch, parts.ButtonTastaturmorsen, parts.practice->ButtonKochRunter2,
+          parts.practice->ButtonKochHoch2});
 
     // The practice sources, the exam.
     const PracticeControls& p = *parts.practice;
-    mark({p.GroupBoxZufallszeichen, p.GroupBoxZufallstexte, p.GroupBoxTextfeld,
-          parts.exam->GroupBox7, parts.exam->GroupBox5});
+    mark({p.GroupBoxZufallstexte, parts.exam->GroupBox7, parts.exam->GroupBox5});
 
-    // Playback and replay, keyboard Morse.
+    // Replay, keyboard Morse.
     const PlaybackControls& b = *parts.playback;
-    mark({b.BitBtn6, b.BitBtn7, b.BitBtn8, b.BitBtn1, b.BitBtn2, b.BitBtn3, b.BitBtn4, b.BitBtn5,
-          parts.keyboard->CheckBoxTastaturmorsen});
+    mark({b.BitBtn3, b.BitBtn4, b.BitBtn5, parts.keyboard->CheckBoxTastaturmorsen});
 
     // Keying: keys, keyer, decoder, recording, graph.
     const KeyingControls& k = *parts.keying;
