@@ -115,6 +115,7 @@ void AnswerPractice::backToPractice() {
     selectTab_(kPracticeTab);
     if (focusAfterAnswer(static_cast<std::size_t>(p.Memo8->toPlainText().size())) ==
         FocusAfterAnswer::LastStartButton) {
+        // The generated sources offer the next exercise at once.
         if (restartsOnEnter(practiceSource(state_.lastStart))) {
             lastStartButton()->setFocus();
         }
