@@ -175,6 +175,7 @@ ListeningButtons ListeningPlayer::buttons() const {
 void ListeningPlayer::start() {
     TimerId staleDisplay = 0;
     StreamHandle previous = 0;
+    bool waitForPrevious = false;
     {
         std::lock_guard lock(mutex_);
         if (closing_) {
@@ -199,13 +200,14 @@ void ListeningPlayer::start() {
         playing_ = true;
         pending_ = true;
         previous = stream_;
+        waitForPrevious = starting_;
         // Whatever the previous stream still plays is no longer this playback's.
-        previousEnding_ = previous != 0;
+        previousEnding_ = previous != 0 || starting_;
     }
     if (staleDisplay != 0) {
         timers_.cancel(staleDisplay);
     }
-    if (previous != 0 && audio_.isActive(previous)) {
+    if (waitForPrevious || (previous != 0 && audio_.isActive(previous))) {
         std::lock_guard lock(mutex_);
         if (poll_ == 0) {
             poll_ = timers_.startPeriodic(1, [this] { pollPreviousStream(); });
@@ -219,12 +221,12 @@ void ListeningPlayer::pollPreviousStream() {
     StreamHandle previous = 0;
     {
         std::lock_guard lock(mutex_);
-        if (!pending_ || closing_) {
+        if (!pending_ || closing_ || starting_) {
             return;
         }
         previous = stream_;
     }
-    if (audio_.isActive(previous)) {
+    if (previous != 0 && audio_.isActive(previous)) {
         return;
     }
     TimerId poll = 0;
@@ -237,18 +239,25 @@ void ListeningPlayer::pollPreviousStream() {
 }
 
 void ListeningPlayer::beginPlayback() {
-    // Under the lock throughout: no stream of the player plays now, so the audio thread
-    // cannot be waiting for it while holding the output's own lock.
-    std::lock_guard lock(mutex_);
-    if (!pending_ || closing_) {
-        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (!pending_ || closing_) {
+            return;
+        }
+        pending_ = false;
+        previousEnding_ = false;
+        starting_ = true;
+        tone_.prepare(hardnessMs_, overtones_);
+        tone_.generator().start(sequence_.samples);
     }
-    pending_ = false;
-    previousEnding_ = false;
-    tone_.prepare(hardnessMs_, overtones_);
-    tone_.generator().start(sequence_.samples);
-    stream_ = audio_.createStream(&ListeningPlayer::streamCallback, this);
-    if (stream_ == 0 || !audio_.play(stream_, true)) {
+    // Outside the lock: the output holds its own lock while it runs the stream callbacks,
+    // which take the player's.
+    const StreamHandle stream = audio_.createStream(&ListeningPlayer::streamCallback, this);
+    const bool playing = stream != 0 && audio_.play(stream, true);
+    std::lock_guard lock(mutex_);
+    starting_ = false;
+    stream_ = stream;
+    if (!playing && !pending_) {
         // No sound device: the playback is over before it began.
         tone_.generator().start({});
         finish();

@@ -9,7 +9,9 @@
 // callback runs on the audio thread and the display delay and the start of a new stream on
 // the timer thread. All of them share the state below under one lock. The lock is never
 // held while cancelling a timer or stopping a stream (both wait for a callback that takes
-// it), and a stream is created under it only while none of the player's streams plays.
+// it), nor while creating or playing a stream (the output runs the callbacks under a lock of
+// its own). Streams are begun on the user-interface thread or on the timer thread, never
+// on both at once.
 
 #include "engine/audio_output.h"
 #include "engine/playback_sequence.h"
@@ -95,6 +97,7 @@ private:
     bool playing_ = false;        // from start to the end
     bool pending_ = false;        // started, waiting for the previous stream to finish
     bool previousEnding_ = false; // the stream playing now belongs to a finished start
+    bool starting_ = false;       // a stream is being created and played, outside the lock
     bool closing_ = false;
     StreamHandle stream_ = 0;
     TimerId poll_ = 0;
