@@ -6,12 +6,14 @@
 #include "app/pending_controls.h"
 #include "app/status_bar.h"
 #include "app/tab_entry.h"
+#include "app/text_file_menu.h"
 #include "engine/element_sequence.h"
 #include "engine/sound_settings.h"
 #include "engine/tmorse.h"
 #include "engine/tmorse2.h"
 #include "engine/widgets/playback_controls.h"
 #include "engine/widgets/timing_controls.h"
+#include "exam/widgets/exam_controls.h"
 #include "keying/widgets/keyboard_morse_controls.h"
 #include "keying/widgets/keying_controls.h"
 #include "material/practice_start.h"
@@ -228,18 +230,14 @@ void ListeningPractice::abandonStart(int messageColumn) {
 
 void ListeningPractice::enableSources(bool enabled) {
     PracticeControls& p = *c_.parts.practice;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{p.GroupBoxZufallszeichen, p.GroupBoxTextfeld,
-                                         p.ButtonZeichenStart, p.ButtonTextfeldStart}) {
+    ExamControls& exam = *c_.parts.exam;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             p.GroupBoxZufallszeichen, p.GroupBoxTextfeld, exam.GroupBox7, p.ButtonZeichenStart,
+             p.ButtonTextfeldStart, p.ButtonZufallstexteStart, exam.Button1}) {
         setControlEnabled(control, enabled);
     }
-    // The random texts and the exam keep their own enable rules.
-    if (!enabled) {
-        for (QWidget* control :
-             std::initializer_list<QWidget*>{p.GroupBoxZufallstexte, p.ButtonZufallstexteStart}) {
-            setControlEnabled(control, false);
-        }
-    }
+    // The random texts need a table to draw from.
+    setControlEnabled(p.GroupBoxZufallstexte, enabled && c_.state.randomTextTables > 0);
 }
 
 void ListeningPractice::prepareStartedPractice() {
@@ -256,9 +254,18 @@ void ListeningPractice::prepareStartedPractice() {
     c_.state.exportEnabled = {true, true, export_->available(AudioFormat::Mp3),
                               export_->available(AudioFormat::Ogg)};
     buttons_ = ListeningButtons{true, false, false, false};
-    c_.selectTab(kPlaybackTab);
-    setControlEnabled(b.BitBtn6, true);
-    b.BitBtn6->setFocus();
+    freshPractice_ = true;
+    if (c_.state.lastStart == StartButton::Textfeld && c_.parts.textFiles != nullptr &&
+        c_.parts.textFiles->importingOnKeyingTab()) {
+        // A text imported on the "Gebeübung" tab is practised there.
+        setControlEnabled(b.BitBtn3, true);
+        c_.selectTab(kKeyingTab);
+        b.BitBtn3->setFocus();
+    } else {
+        c_.selectTab(kPlaybackTab);
+        setControlEnabled(b.BitBtn6, true);
+        b.BitBtn6->setFocus();
+    }
     enableSources(true);
 }
 
@@ -268,9 +275,12 @@ void ListeningPractice::tabEntered(int tab) {
         player_->stop();
         return;
     }
-    if (!playing_) {
+    // A playback still running is that of this tab (re-entered before its stop was heard)
+    // unless a start button has prepared a new practice since.
+    if (!playing_ || freshPractice_) {
         preparePlayback();
     }
+    freshPractice_ = false;
     applyButtons();
     if (wordDisplayBlocked_) {
         setControlEnabled(c_.parts.practice->CheckBoxZeichenAnzeigen, false);

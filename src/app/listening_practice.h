@@ -90,6 +90,7 @@ private:
     bool wordDisplayBlocked_ = false;
     ListeningButtons buttons_;
     bool playing_ = false;
+    bool freshPractice_ = false;
 
     std::unique_ptr<AudioExportMenu> export_;
     SteadyTimerService timers_;

@@ -53,8 +53,9 @@ Sound readSound(const fs::path& path) {
 }
 
 // Morse back to text: the tone is on where the loudest sample of the last 2.5 ms exceeds a
-// third of the peak; the shortest tone is one dot unit; a tone of more than two units is a
-// dash, a silence of more than two units ends a character and one of more than five a word.
+// third of the peak; the shortest tone of 4 ms or more is one dot unit; a tone of more than two
+// units is a dash, a silence of more than two units ends a character and one of more than five a
+// word.
 std::string decode(const Sound& sound) {
     static const std::map<std::string, char> kCodes = {
         {".-", 'a'},   {"-...", 'b'}, {"-.-.", 'c'}, {"-..", 'd'},  {".", 'e'},    {"..-.", 'f'},
@@ -83,6 +84,18 @@ std::string decode(const Sound& sound) {
         }
         ++runs.back().second;
     }
+    // A click shorter than 4 ms is no tone (the sidetone's stream is played and stopped at
+    // once when the sound starts).
+    std::vector<std::pair<bool, int>> merged;
+    for (auto [on, length] : runs) {
+        on = on && length * 250 >= sound.rate;
+        if (!merged.empty() && merged.back().first == on) {
+            merged.back().second += length;
+        } else {
+            merged.emplace_back(on, length);
+        }
+    }
+    runs = std::move(merged);
     int unit = 0;
     for (const auto& [on, length] : runs) {
         if (on && (unit == 0 || length < unit)) {
@@ -196,6 +209,22 @@ TEST_F(ListeningPracticeTest, ZeichenStartPlaysTheGroupsItShows) {
     // Each group appears a short delay after it was heard, the last one after the end.
     EXPECT_TRUE(QTest::qWaitFor([&] { return field("Memo1")->toPlainText() == practice; }, 3000))
         << field("Memo1")->toPlainText().toStdString();
+    EXPECT_EQ(decodedCapture(), trimmed(practice));
+}
+
+// Leaving the tab asks the playback to stop, which it does only at the end of its leading
+// silence; a new practice started meanwhile must be the one that plays.
+TEST_F(ListeningPracticeTest, ANewPracticeReplacesOneThatIsStillStopping) {
+    startCapturing();
+    setGroups("abcdefghijklmnopqrstuvwxyz", 5, 20);
+    button("ButtonZeichenStart")->click();
+    button("BitBtn6")->click();
+    EXPECT_TRUE(settles([this] { return button("BitBtn8")->isEnabled(); }));
+    window().selectTab(1);
+    setGroups("etaoin", 2, 2);
+    button("ButtonZeichenStart")->click();
+    const QString practice = field("Memo2")->toPlainText();
+    play();
     EXPECT_EQ(decodedCapture(), trimmed(practice));
 }
 
