@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <chrono>
 #include <ctime>
+#include <pthread.h>
+#include <sched.h>
 #include <sys/prctl.h>
 
 namespace dittaro {
@@ -12,6 +14,8 @@ namespace {
 // The last stretch before a deadline is slept with clock_nanosleep, which wakes more
 // precisely than a condition variable; before it, the wait can be cut short by a new timer.
 constexpr long long kFinalSleepNs = 300'000;
+// Above ordinary threads, below the audio servers' threads.
+constexpr int kRealTimePriority = 10;
 
 } // namespace
 
@@ -58,6 +62,11 @@ void SteadyTimerService::cancel(TimerId id) {
 void SteadyTimerService::run() {
     // The default slack of 50 us would be added to every wake-up.
     prctl(PR_SET_TIMERSLACK, 1UL);
+    // On a busy machine an ordinary thread waits for a time slice after its deadline, often
+    // for milliseconds. The callbacks are short, so a low real-time priority costs the rest
+    // of the system nothing; where the user may not have it, the thread runs as it is.
+    const sched_param realTime{kRealTimePriority};
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &realTime);
     while (true) {
         while (!stopping_ && queue_.runOneDue(nowNs())) {
         }

@@ -1,0 +1,224 @@
+// Word display accuracy of the listening player with the real timer thread and the audio
+// library's paced null device: for each word, the time from the end of its sound (the
+// first silent sample after its fall) to the post that shows it, minus the display delay.
+// Words lie further apart than the delay, so each is shown by a delay of its own.
+//
+// Usage: word_display_bench [words per delay, default 120]
+
+#include "engine/listening_player.h"
+#include "platform/audio/audio_library.h"
+#include "platform/timers/steady_timer_service.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace dittaro;
+
+constexpr int kSamplesPerMs = kStreamRate / 1000;
+constexpr int kToneMs = 60;
+constexpr int kRampSamples = 40; // the default 5 ms keying ramp
+
+// Forwards to the real output and notes when each callback ran and which samples it gave,
+// so a sample's place in the sound can be turned into a clock reading.
+class TimedOutput : public AudioOutput {
+public:
+    explicit TimedOutput(AudioOutput& real) : real_(real) {}
+
+    StreamHandle createStream(StreamProc proc, void* user) override {
+        std::lock_guard lock(mutex_);
+        proc_ = proc;
+        user_ = user;
+        calls_.clear();
+        total_ = 0;
+        return real_.createStream(&TimedOutput::callback, this);
+    }
+    bool play(StreamHandle stream, bool restart) override { return real_.play(stream, restart); }
+    bool stop(StreamHandle stream) override { return real_.stop(stream); }
+    bool pause(StreamHandle stream) override { return real_.pause(stream); }
+    bool isActive(StreamHandle stream) override { return real_.isActive(stream); }
+
+    // When sample `index` of the last stream sounded: its callback's time plus its place
+    // within the block the device took then.
+    long long soundedAtNs(long long index) {
+        std::lock_guard lock(mutex_);
+        const auto after =
+            std::upper_bound(calls_.begin(), calls_.end(), index,
+                             [](long long i, const Call& call) { return i < call.firstSample; });
+        const Call& call = *(after - 1);
+        return call.atNs + (index - call.firstSample) * 1'000'000 / kSamplesPerMs;
+    }
+
+private:
+    struct Call {
+        long long firstSample;
+        long long atNs;
+    };
+
+    static std::uint32_t callback(StreamHandle handle, void* buffer, std::uint32_t length,
+                                  void* user) {
+        auto& self = *static_cast<TimedOutput*>(user);
+        const long long at = SteadyTimerService::nowNs();
+        const std::uint32_t result = self.proc_(handle, buffer, length, self.user_);
+        std::lock_guard lock(self.mutex_);
+        if (result != kStreamEnd) {
+            self.calls_.push_back(Call{self.total_, at});
+            self.total_ += result / 2;
+        }
+        return result;
+    }
+
+    AudioOutput& real_;
+    std::mutex mutex_;
+    StreamProc proc_ = nullptr;
+    void* user_ = nullptr;
+    std::vector<Call> calls_;
+    long long total_ = 0;
+};
+
+// The window's side: every post is stamped when it is made and run later on this thread.
+struct Window : PlayerEvents {
+    std::mutex mutex;
+    std::deque<std::pair<long long, std::function<void()>>> queue;
+    long long runningPostNs = 0;
+    std::vector<std::pair<long long, std::string>> shown; // post time, text
+    bool ended = false;
+
+    PostToGui poster() {
+        return [this](std::function<void()> f) {
+            const long long at = SteadyTimerService::nowNs();
+            std::lock_guard lock(mutex);
+            queue.emplace_back(at, std::move(f));
+        };
+    }
+    void drain() {
+        while (true) {
+            std::pair<long long, std::function<void()>> post;
+            {
+                std::lock_guard lock(mutex);
+                if (queue.empty()) {
+                    return;
+                }
+                post = std::move(queue.front());
+                queue.pop_front();
+            }
+            runningPostNs = post.first;
+            post.second();
+        }
+    }
+
+    void onControlsLocked(bool) override {}
+    void onButtons(const ListeningButtons&) override {}
+    void onHardnessMenuEnabled(bool) override {}
+    void onWordDisplayCleared() override {}
+    void onWordsShown(const std::string& text) override { shown.emplace_back(runningPostNs, text); }
+    void onProgress(int, int) override {}
+    void onEnded() override { ended = true; }
+};
+
+// A lead-in, then a dot-like tone and a gap longer than the delay for every word.
+PlaybackSequence wordsApart(int words, int delayMs) {
+    PlaybackSequence sequence;
+    sequence.ms.push_back(-100);
+    for (int i = 0; i < words; ++i) {
+        sequence.ms.push_back(kToneMs);
+        sequence.ms.push_back(-(delayMs + 100));
+    }
+    for (int ms : sequence.ms) {
+        sequence.samples.push_back(ms * kSamplesPerMs);
+    }
+    sequence.hold = 200;
+    sequence.word = -50;
+    sequence.progressMaximum = sequence.last();
+    return sequence;
+}
+
+// Lateness of each shown word in ms, the delay taken off; empty when a word went missing.
+std::vector<double> measure(AudioLibrary& library, int words, int delayMs) {
+    TimedOutput output(library);
+    SteadyTimerService timers;
+    SoundSettings sound;
+    Window window;
+    ListeningPlayer player(output, timers, sound, window, window.poster());
+    const PlaybackSequence sequence = wordsApart(words, delayMs);
+    player.load(sequence);
+    player.setWords(std::vector<std::string>(static_cast<std::size_t>(words), "e"));
+    player.setDisplayDelay(delayMs);
+    player.start();
+    const auto finished = [&] {
+        return window.ended && window.shown.size() >= static_cast<std::size_t>(words);
+    };
+    const auto giveUp =
+        std::chrono::steady_clock::now() +
+        std::chrono::milliseconds(static_cast<long long>(words) * (kToneMs + delayMs + 100 + 50)) +
+        std::chrono::seconds(10);
+    while (!finished() && std::chrono::steady_clock::now() < giveUp) {
+        window.drain();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    window.drain();
+    if (window.shown.size() != static_cast<std::size_t>(words)) {
+        std::fprintf(stderr, "delay %d ms: %zu of %d words shown\n", delayMs, window.shown.size(),
+                     words);
+        return {};
+    }
+    std::vector<long long> starts; // the first sample of each element
+    long long start = 0;
+    for (int samples : sequence.samples) {
+        starts.push_back(start);
+        start += std::abs(samples);
+    }
+    std::vector<double> late;
+    for (int w = 0; w < words; ++w) {
+        const long long soundEnded = output.soundedAtNs(starts[2 + 2 * w] + kRampSamples);
+        late.push_back(static_cast<double>(window.shown[w].first - soundEnded) / 1e6 - delayMs);
+    }
+    return late;
+}
+
+// Median and worst (furthest from 0), and which word was worst.
+void report(const char* label, std::vector<double> late) {
+    const auto worst = std::max_element(
+        late.begin(), late.end(), [](double a, double b) { return std::abs(a) < std::abs(b); });
+    const double worstValue = *worst;
+    const long worstWord = worst - late.begin();
+    std::sort(late.begin(), late.end());
+    std::printf("%-12s words %4zu  median %+7.3f ms  worst %+7.3f ms (word %ld)  min %+7.3f  "
+                "max %+7.3f\n",
+                label, late.size(), late[late.size() / 2], worstValue, worstWord, late.front(),
+                late.back());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int words = argc > 1 ? std::max(1, std::atoi(argv[1])) : 120;
+    setenv("DITTARO_AUDIO", "null", 0);
+    AudioLibrary library;
+    if (!library.load(DITTARO_DIST_DIR) || !library.init()) {
+        std::fprintf(stderr, "audio library: %s\n", library.error().c_str());
+        return 1;
+    }
+    std::vector<double> all;
+    for (int delayMs : {300, 600, 1200}) {
+        const std::vector<double> late = measure(library, words, delayMs);
+        if (late.empty()) {
+            return 1;
+        }
+        report(("delay " + std::to_string(delayMs)).c_str(), late);
+        all.insert(all.end(), late.begin(), late.end());
+    }
+    report("all", all);
+    std::printf("target: within 2 ms\n");
+    return 0;
+}
