@@ -162,7 +162,7 @@ void MainWindow::buildWindow() {
 
     layOutWindow(parts_, central);
     markPendingControls(parts_);
-    status_->sizeFields();
+    status_->sizeFields(state_.speedUnit);
     applyFontSize(2);
 
     setHelpContext(keying_->CheckBoxRev, 470);
@@ -267,7 +267,7 @@ bool MainWindow::create() {
     fillRandomTextList();
     loadSettings();
     applyTimingToGenerators();
-    status_->sizeFields();
+    status_->sizeFields(state_.speedUnit);
     startSound();
     listening_ = std::make_unique<ListeningPractice>(ListeningPracticeContext{
         paths_, dialogs_, parts_, state_, morse_, morse2_, audio_, sound_,
@@ -401,6 +401,7 @@ void MainWindow::chooseLanguage(int language) {
     v.Sprache = language;
     applyMainWindowTexts(readMainWindowTexts(paths_.dataDatabase(), language), parts_, state_,
                          tabEntry_);
+    status_->sizeFields(state_.speedUnit);
     parts_.tabs->setCurrentIndex(tab);
 }
 

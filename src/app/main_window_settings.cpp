@@ -63,6 +63,7 @@ void MainWindow::applySettings(const Settings& settings) {
     k.CheckBoxRev->setChecked(v.Reverse);
     showNumber(p.Edit5, p.UpDown1, v.Gruppen);
     parts_.characterSet->Edit2->setText(fromCp1252(v.Zeichenvorrat));
+    parts_.characterSet->Edit2->setCursorPosition(0);
     m.WortabstandItems[static_cast<std::size_t>(std::clamp(v.KA, 0, 12))]->setChecked(true);
     m.GruppenabstandItems[static_cast<std::size_t>(std::clamp(v.WortabstandID, 0, 12))]->setChecked(
         true);

@@ -5,12 +5,16 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace dittaro {
 namespace {
 
 constexpr int kReferenceWidth = 818;
 constexpr int kDivisors[] = {10, 7, 5, 5, 12, 11, 21, 18};
+// Fields 1 to 3 (durations and file names) share what the others leave, in the proportions
+// R/7 : R/5 : R/5.
+constexpr int kStretch[] = {0, 5, 7, 7, 0, 0, 0, 0, 0};
 
 } // namespace
 
@@ -29,7 +33,10 @@ StatusFields::StatusFields(QStatusBar* bar) : bar_(bar) {
         field->setObjectName(QStringLiteral("StatusField%1").arg(i));
         field->setFrameShape(QFrame::StyledPanel);
         field->setFrameShadow(QFrame::Sunken);
-        bar_->addWidget(field, i == kFieldCount - 1 ? 1 : 0);
+        if (kStretch[i] > 0) {
+            field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        }
+        bar_->addWidget(field, kStretch[i]);
         fields_[static_cast<std::size_t>(i)] = field;
     }
 }
@@ -51,12 +58,34 @@ void StatusFields::clear(int first, int last) {
     }
 }
 
-void StatusFields::sizeFields() {
+void StatusFields::sizeFields(const QString& speedUnit) {
     const int reference = design::px(kReferenceWidth);
     progressField_->setFixedSize(reference / kDivisors[0], design::px(22));
     progress_->setGeometry(0, 2, reference / kDivisors[0], reference / 46);
-    for (int i = 1; i < kFieldCount - 1; ++i) {
-        fields_[static_cast<std::size_t>(i)]->setFixedWidth(reference / kDivisors[i]);
+    // The widest text of each field with a fixed kind of content: such a field is widened to
+    // show it whole, as the interface font or the language's speed unit may need.
+    const std::array<QString, kFieldCount> widest{QString(),
+                                                  QString(),
+                                                  QString(),
+                                                  QString(),
+                                                  QStringLiteral("900 ") + speedUnit,
+                                                  QStringLiteral("F 900 ") + speedUnit,
+                                                  QString(),
+                                                  QStringLiteral("3.5 : 1"),
+                                                  QStringLiteral("Koch 88/88  WW")};
+    for (int i = 1; i < kFieldCount; ++i) {
+        QLabel* field = fields_[static_cast<std::size_t>(i)];
+        const int design = i < kFieldCount - 1 ? reference / kDivisors[i] : 0;
+        const int needed =
+            widest[static_cast<std::size_t>(i)].isEmpty()
+                ? 0
+                : field->fontMetrics().horizontalAdvance(widest[static_cast<std::size_t>(i)]) +
+                      2 * field->frameWidth() + design::px(8);
+        if (kStretch[i] > 0) {
+            field->setMinimumWidth(design::px(40));
+        } else {
+            field->setFixedWidth(std::max(design, needed));
+        }
     }
 }
 

@@ -24,9 +24,11 @@ public:
     void clear(int first, int last);
 
     // The widths of the fields as fractions of the reference width (818 design pixels):
-    // R/10, R/7, R/5, R/5, R/12, R/11, R/21, R/18; the last field takes the rest. The
+    // R/10, R/7, R/5, R/5, R/12, R/11, R/21, R/18. Fields that show speeds, the ratio and
+    // the Koch state are widened to show their widest text whole (with the language's word
+    // for characters per minute); fields 1 to 3 share the rest in their proportions. The
     // progress bar sits in field 0 at its top left, R/10 wide and R/46 high.
-    void sizeFields();
+    void sizeFields(const QString& speedUnit);
 
     QProgressBar* progressBar() const { return progress_; }
 

@@ -218,6 +218,8 @@ void TabEntry::enterPlaybackTab() {
     } else {
         setControlEnabled(p.CheckBoxZeichenAnzeigen, !state_.recordingPresent);
         parts_.keyboard->CheckBoxTastaturmorsen->show();
+        // Shown from the start when the program starts on this tab.
+        parts_.exam->GroupBox5->hide();
     }
     const bool wordsShown =
         !state_.examMode && !state_.recordingPresent && p.CheckBoxZeichenAnzeigen->isChecked();

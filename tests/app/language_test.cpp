@@ -271,5 +271,28 @@ TEST_F(LanguageTest, TheSpeedUnitFollowsTheLanguageInTheStatusBar) {
     EXPECT_EQ(status.text(7), "3 : 1");
 }
 
+TEST_F(LanguageTest, StatusFieldsShowTheirWidestTextsWholeInEveryLanguage) {
+    // The Koch set at its fastest, the last Koch level.
+    dir.execute("UPDATE voreinstellungen SET KochMethode = 1, KG = 176, KFM = 1, KF = 84, "
+                "KSP = 1, KochStufe = 41");
+    start();
+    const int windowWidth = window().width();
+    for (int language : {1, 2, 3, 1}) {
+        SCOPED_TRACE(language);
+        window().chooseLanguage(language);
+        window().selectTab(1);
+        QApplication::processEvents();
+        const QWidget* bar = find<QWidget>("StatusField1")->parentWidget();
+        for (const char* name : {"StatusField4", "StatusField5", "StatusField7", "StatusField8"}) {
+            const auto* field = find<QLabel>(name);
+            EXPECT_GE(field->contentsRect().width(),
+                      field->fontMetrics().horizontalAdvance(field->text()))
+                << name << " \"" << field->text().toStdString() << '"';
+            EXPECT_LE(field->geometry().right(), bar->width()) << name;
+        }
+        EXPECT_EQ(window().width(), windowWidth);
+    }
+}
+
 } // namespace
 } // namespace dittaro::test

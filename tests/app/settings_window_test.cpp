@@ -110,6 +110,12 @@ const LoadCase kLoadCases[] = {
      CHECK(EXPECT_EQ(t.text("Edit2"), "abcdefghijklmnopqrstuvwxyz0123456789+-=,.:?/()'"))},
     {"Koch order of four characters", "KochString = 'xyzw'", "voreinstellungen",
      CHECK(EXPECT_EQ(t.text("Edit3"), "xyzw"))},
+    {"long character set and Koch order show their beginnings",
+     "KochMethode = 1, KochStufe = 3, Zeichenvorrat = 'abcdefghijklmnopqrstuvwxyz0123456789äöü'",
+     "voreinstellungen", CHECK({
+         EXPECT_EQ(t.find<QLineEdit>("Edit2")->cursorPosition(), 0);
+         EXPECT_EQ(t.find<QLineEdit>("Edit3")->cursorPosition(), 0);
+     })},
     {"Koch order of three characters keeps the built-in order", "KochString = 'abc'",
      "voreinstellungen",
      CHECK(EXPECT_EQ(t.text("Edit3"), "fjsldkahgrueiwoqptzvncmxby6758493021/,=.?"))},
@@ -185,8 +191,10 @@ const LoadCase kLoadCases[] = {
          EXPECT_EQ(t.window().currentTab(), 1);
          EXPECT_EQ(t.status(4), "60 BpM");
      })},
-    {"tab 2 with keyboard Morse", "TabIndex = 2, TastaturMorsen = 1", "voreinstellungen",
-     CHECK(EXPECT_EQ(t.window().currentTab(), 2))},
+    {"tab 2 with keyboard Morse", "TabIndex = 2, TastaturMorsen = 1", "voreinstellungen", CHECK({
+         EXPECT_EQ(t.window().currentTab(), 2);
+         EXPECT_TRUE(t.find<QWidget>("GroupBox5")->isHidden()); // no exam runs
+     })},
     {"tab index out of range keeps tab 0", "TabIndex = 4", "voreinstellungen",
      CHECK(EXPECT_EQ(t.window().currentTab(), 0))},
     {"trainer speeds 59 and 169", "minbpm = 59, maxbpm = 169", "kochtrainer", CHECK({

@@ -46,6 +46,8 @@ void KochControls::showOrder(const QString& order, int level, bool kochMode) {
         Edit3->setText(order);
         Edit3->setStyleSheet(QStringLiteral("QLineEdit { color: rgb(238, 0, 0); }"));
     }
+    // The characters in training lead the order: show its beginning.
+    Edit3->setCursorPosition(0);
 }
 
 void showCharacterSetMode(QLineEdit* characterSet, bool kochMode) {
