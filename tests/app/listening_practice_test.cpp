@@ -254,6 +254,40 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextFieldStart,
                                          // Too short to copy once: five times, and shown.
                                          TextFieldCase{"e", "e e e e e", "e"}));
 
+// Tags send no sound of their own, so the word display would not match what is heard.
+TEST_F(ListeningPracticeTest, ATaggedTextBlocksTheWordDisplay) {
+    start();
+    field("Memo2")->setPlainText(QStringLiteral("paris <x> test"));
+    button("ButtonTextfeldStart")->click();
+    EXPECT_EQ(window().currentTab(), 2);
+    EXPECT_FALSE(find<QCheckBox>("CheckBoxZeichenAnzeigen")->isEnabled());
+    EXPECT_EQ(find<QPlainTextEdit>("Memo4")->toPlainText(), QStringLiteral("paris  test"));
+
+    window().selectTab(1);
+    field("Memo2")->setPlainText(QStringLiteral("paris test"));
+    button("ButtonTextfeldStart")->click();
+    EXPECT_TRUE(find<QCheckBox>("CheckBoxZeichenAnzeigen")->isEnabled());
+}
+
+// In Koch mode the groups come from the characters in training, led by the newest one.
+TEST_F(ListeningPracticeTest, KochModeDrawsFromTheKochLevel) {
+    dir.execute("UPDATE voreinstellungen SET KochMethode = 1, KochStufe = 2, KZPG = 3, "
+                "KochString = 'fjsldkahgrueiwoqptzvncmxby6758493021/,=.?'");
+    start();
+    find<QLineEdit>("Edit5")->setText(QStringLiteral("4"));
+    button("ButtonZeichenStart")->click();
+    const QStringList groups =
+        field("Memo2")->toPlainText().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_EQ(groups.size(), 5);
+    EXPECT_EQ(groups[0], QStringLiteral("jjjjj"));
+    for (const QString& group : groups) {
+        EXPECT_EQ(group.size(), 5);
+        for (QChar c : group) {
+            EXPECT_TRUE(c == QLatin1Char('f') || c == QLatin1Char('j')) << group.toStdString();
+        }
+    }
+}
+
 TEST_F(ListeningPracticeTest, TextFieldStartWithoutTextStaysOnThePracticeTab) {
     start();
     field("Memo2")->clear();
