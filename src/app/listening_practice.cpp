@@ -16,6 +16,7 @@
 #include "exam/widgets/exam_controls.h"
 #include "keying/widgets/keyboard_morse_controls.h"
 #include "keying/widgets/keying_controls.h"
+#include "koch/widgets/koch_controls.h"
 #include "material/practice_start.h"
 #include "material/widgets/character_set_controls.h"
 #include "material/widgets/group_field_keys.h"
@@ -105,7 +106,17 @@ void ListeningPractice::connectControls() {
     connect(b.BitBtn1, &QPushButton::clicked, this, [this] { player_->stepForward(); });
     connect(b.BitBtn2, &QPushButton::clicked, this, [this] { player_->stepBack(); });
 
+    // Every change of the set drawn from makes the pool stale.
     connect(characterSet.Edit2, &QLineEdit::textChanged, this, [this] { pool_.empty(); });
+    KochControls& koch = *c_.parts.koch;
+    connect(koch.CheckBoxKochMethode, &QCheckBox::toggled, this, [this] { pool_.empty(); });
+    for (QPushButton* level :
+         {koch.ButtonKochHoch, koch.ButtonKochRunter, p.ButtonKochHoch2, p.ButtonKochRunter2}) {
+        connect(level, &QPushButton::clicked, this, [this] { pool_.empty(); });
+    }
+    for (QAction* order : {m.Koch1, m.Koch2}) {
+        connect(order, &QAction::triggered, this, [this] { pool_.empty(); });
+    }
     // A click stores the group length in the value of the current mode.
     for (int i = 0; i < 4; ++i) {
         connect(characterSet.RadioButtonGroupLength[i], &QAbstractButton::clicked, this, [this, i] {

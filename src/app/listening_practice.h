@@ -55,9 +55,6 @@ public:
     // tab ends one that runs.
     void tabEntered(int tab);
 
-    // A change that makes the pool stale (Koch mode, Koch level, a restored Koch order).
-    void emptyPool() { pool_.empty(); }
-
     // The current timing text: of the text field's practice, or of an export that needed one.
     const std::string& timingText() const { return timingText_; }
 
