@@ -108,15 +108,6 @@ void MainWindow::buildWindow() {
     parts_.tabs->setDrawBase(false);
     parts_.tabs->setExpanding(false);
     parts_.tabs->setUsesScrollButtons(false);
-    parts_.tabs->setStyleSheet(
-        QStringLiteral("QTabBar::tab { width: %1px; height: %2px; margin-right: %3px;"
-                       " border: 1px solid palette(mid); border-radius: 3px;"
-                       " background: palette(button); }"
-                       "QTabBar::tab:selected { background: palette(midlight);"
-                       " border: 1px solid palette(shadow); font-weight: bold; }")
-            .arg(design::px(120) - 2)
-            .arg(design::px(28) - 2)
-            .arg(design::px(2)));
 
     // Tab 0.
     parts_.settingsPage = named(new QWidget(central), "SettingsPage");
@@ -161,6 +152,7 @@ void MainWindow::buildWindow() {
     parts_.keyboard = keyboard_.get();
 
     layOutWindow(parts_, central);
+    sizeTabs(parts_.tabs);
     markPendingControls(parts_);
     status_->sizeFields(state_.speedUnit);
     applyFontSize(2);
@@ -402,6 +394,7 @@ void MainWindow::chooseLanguage(int language) {
     applyMainWindowTexts(readMainWindowTexts(paths_.dataDatabase(), language), parts_, state_,
                          tabEntry_);
     status_->sizeFields(state_.speedUnit);
+    sizeTabs(parts_.tabs);
     parts_.tabs->setCurrentIndex(tab);
 }
 

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabBar>
+#include <algorithm>
 
 namespace dittaro {
 namespace {
@@ -147,6 +149,29 @@ void layOutWindow(MainWindowParts& parts, QWidget* central) {
     layOutPracticeTab(parts);
     layOutPlaybackTab(parts);
     layOutKeyingTab(parts);
+}
+
+void sizeTabs(QTabBar* tabs) {
+    QFont bold = tabs->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int width = design::px(kTabWidth) - 2;
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QString caption = tabs->tabText(i).remove(QLatin1Char('&'));
+        width = std::max(width, metrics.horizontalAdvance(caption) + design::px(16));
+    }
+    const int height = design::px(28) - 2;
+    const int gap = design::px(2);
+    tabs->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: %1px; height: %2px; margin-right: %3px;"
+                       " border: 1px solid palette(mid); border-radius: 3px;"
+                       " background: palette(button); }"
+                       "QTabBar::tab:selected { background: palette(midlight);"
+                       " border: 1px solid palette(shadow); font-weight: bold; }")
+            .arg(width)
+            .arg(height)
+            .arg(gap));
+    tabs->resize(std::max(tabs->width(), tabs->count() * (width + 2 + gap) + gap), tabs->height());
 }
 
 } // namespace dittaro

@@ -5,6 +5,7 @@
 
 #include "app/main_window_parts.h"
 
+class QTabBar;
 class QWidget;
 
 namespace dittaro {
@@ -15,5 +16,9 @@ inline constexpr int kStatusBarHeight = 24;
 
 // Places the tab row and the pieces on the window's central widget.
 void layOutWindow(MainWindowParts& parts, QWidget* central);
+
+// The button-style tabs: 120 design pixels wide, or as wide as the widest caption needs in
+// the bold face of the selected tab. Run again when the captions change.
+void sizeTabs(QTabBar* tabs);
 
 } // namespace dittaro

@@ -294,5 +294,23 @@ TEST_F(LanguageTest, StatusFieldsShowTheirWidestTextsWholeInEveryLanguage) {
     }
 }
 
+TEST_F(LanguageTest, EveryTabCaptionFitsItsTabInEveryLanguage) {
+    start();
+    const QTabBar& tabs = *window().parts().tabs;
+    QFont bold = tabs.font();
+    bold.setBold(true); // the selected tab's face
+    for (int language : {1, 2, 3}) {
+        SCOPED_TRACE(language);
+        window().chooseLanguage(language);
+        QApplication::processEvents();
+        for (int i = 0; i < tabs.count(); ++i) {
+            const QString caption = tabs.tabText(i).remove('&');
+            EXPECT_GT(tabs.tabRect(i).width(), QFontMetrics(bold).horizontalAdvance(caption))
+                << caption.toStdString();
+            EXPECT_LE(tabs.tabRect(i).right(), tabs.width()) << caption.toStdString();
+        }
+    }
+}
+
 } // namespace
 } // namespace dittaro::test
