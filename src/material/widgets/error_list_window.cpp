@@ -41,11 +41,12 @@ ErrorListWindow::ErrorListWindow(QWidget* parent) : QDialog(parent) {
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(design::size(612, 200));
+    // Two rows and room for a scroll bar beneath them.
+    setFixedSize(design::size(612, 176));
     design::place(LabelFehler, 16, 16, 120, 22);
     design::place(LabelErgebnis, 140, 16, 456, 22);
-    design::place(StringGrid1, 16, 48, 580, 100);
-    design::place(ButtonOK, 256, 160, 100, 30);
+    design::place(StringGrid1, 16, 48, 580, 76);
+    design::place(ButtonOK, 256, 136, 100, 30);
 }
 
 void ErrorListWindow::setTexts(const QString& caption, const QString& label) {
