@@ -32,8 +32,6 @@ public:
     ExportResult run(AudioFormat format, std::string& timingText,
                      const std::vector<std::string>& timingList, const ExportSound& sound);
 
-    TForm3& tagForm() { return *form_; }
-
 private:
     std::optional<std::filesystem::path> askTarget(AudioFormat format,
                                                    const SaveRequest& request) override;
