@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -409,6 +410,24 @@ INSTANTIATE_TEST_SUITE_P(Fields, GroupFieldKeys,
                                          KeyCase{"Edit5", "", "100", "100", "99"},
                                          KeyCase{"Edit1", "", "0429", "2", "2"}, // 1 to 3 only
                                          KeyCase{"Edit1", "", "", "", "1"}));
+
+// A held key types one character; a held Backspace goes on deleting.
+TEST_F(ListeningPracticeTest, AHeldKeyDoesNotRepeatInTheCharacterSet) {
+    start();
+    window().selectTab(0);
+    auto* edit = find<QLineEdit>("Edit2");
+    edit->setText(QStringLiteral("abc"));
+    edit->end(false);
+    const auto hold = [edit](int key, const QString& text) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text, true);
+        QApplication::sendEvent(edit, &event);
+    };
+    hold(Qt::Key_D, QStringLiteral("d"));
+    EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+    hold(Qt::Key_Backspace, QStringLiteral("\b"));
+    hold(Qt::Key_Backspace, QStringLiteral("\b"));
+    EXPECT_EQ(edit->text(), QStringLiteral("a"));
+}
 
 TEST_F(ListeningPracticeTest, BackspaceEmptiesTheCountFields) {
     start();

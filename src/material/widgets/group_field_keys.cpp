@@ -46,8 +46,8 @@ protected:
         } else {
             return false; // cursor keys, Tab, shortcuts: as usual
         }
-        // One character per key stroke: a held key does not repeat.
-        if (key->isAutoRepeat()) {
+        // One character per key stroke: a held key does not repeat (Backspace does).
+        if (key->isAutoRepeat() && typed != kBackspace) {
             return true;
         }
         switch (rule_(typed)) {
