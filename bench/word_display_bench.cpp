@@ -1,7 +1,8 @@
 // Word display accuracy of the listening player with the real timer thread and the audio
 // library's paced null device: for each word, the time from the end of its sound (the
-// first silent sample after its fall) to the post that shows it, minus the display delay.
-// Words lie further apart than the delay, so each is shown by a delay of its own.
+// first silent sample after its fall) to the post that shows it, minus the display delay,
+// and the parts of that time. Words lie further apart than the delay, so each is shown by a
+// delay of its own.
 //
 // Usage: word_display_bench [words per delay, default 120]
 
@@ -86,6 +87,46 @@ private:
     long long total_ = 0;
 };
 
+// Forwards to the real timer service and notes when each one-shot was started and when its
+// callback began, so that a late post can be put down to its cause.
+class TimedTimers : public TimerService {
+public:
+    struct Shot {
+        long long startedNs = 0;
+        long long firedNs = 0;
+    };
+
+    explicit TimedTimers(TimerService& real) : real_(real) {}
+
+    TimerId startOneShot(int delayMs, Callback callback) override {
+        std::lock_guard lock(mutex_);
+        const std::size_t index = shots_.size();
+        shots_.push_back(Shot{SteadyTimerService::nowNs(), 0});
+        return real_.startOneShot(delayMs, [this, index, callback = std::move(callback)] {
+            const long long fired = SteadyTimerService::nowNs();
+            {
+                std::lock_guard lock(mutex_);
+                shots_[index].firedNs = fired;
+            }
+            callback();
+        });
+    }
+    TimerId startPeriodic(int periodMs, Callback callback) override {
+        return real_.startPeriodic(periodMs, std::move(callback));
+    }
+    void cancel(TimerId id) override { real_.cancel(id); }
+
+    std::vector<Shot> shots() {
+        std::lock_guard lock(mutex_);
+        return shots_;
+    }
+
+private:
+    TimerService& real_;
+    std::mutex mutex_;
+    std::vector<Shot> shots_;
+};
+
 // The window's side: every post is stamped when it is made and run later on this thread.
 struct Window : PlayerEvents {
     std::mutex mutex;
@@ -143,10 +184,20 @@ PlaybackSequence wordsApart(int words, int delayMs) {
     return sequence;
 }
 
-// Lateness of each shown word in ms, the delay taken off; empty when a word went missing.
-std::vector<double> measure(AudioLibrary& library, int words, int delayMs) {
+// How late one word was shown, in ms, and where the time went: from its sound's end to the
+// start of its delay, from the delay's deadline to the timer callback, from there to the post.
+struct Lateness {
+    double total = 0;
+    double toDelayStart = 0;
+    double timer = 0;
+    double toPost = 0;
+};
+
+// Every shown word's lateness; empty when a word went missing.
+std::vector<Lateness> measure(AudioLibrary& library, int words, int delayMs) {
     TimedOutput output(library);
-    SteadyTimerService timers;
+    SteadyTimerService steadyTimers;
+    TimedTimers timers(steadyTimers);
     SoundSettings sound;
     Window window;
     ListeningPlayer player(output, timers, sound, window, window.poster());
@@ -178,25 +229,56 @@ std::vector<double> measure(AudioLibrary& library, int words, int delayMs) {
         starts.push_back(start);
         start += std::abs(samples);
     }
-    std::vector<double> late;
+    const std::vector<TimedTimers::Shot> shots = timers.shots();
+    if (shots.size() != static_cast<std::size_t>(words)) {
+        std::fprintf(stderr, "delay %d ms: %zu delays for %d words\n", delayMs, shots.size(),
+                     words);
+        return {};
+    }
+    const auto ms = [](long long ns) { return static_cast<double>(ns) / 1e6; };
+    std::vector<Lateness> late;
     for (int w = 0; w < words; ++w) {
         const long long soundEnded = output.soundedAtNs(starts[2 + 2 * w] + kRampSamples);
-        late.push_back(static_cast<double>(window.shown[w].first - soundEnded) / 1e6 - delayMs);
+        const TimedTimers::Shot& shot = shots[static_cast<std::size_t>(w)];
+        const long long posted = window.shown[static_cast<std::size_t>(w)].first;
+        late.push_back(Lateness{ms(posted - soundEnded) - delayMs, ms(shot.startedNs - soundEnded),
+                                ms(shot.firedNs - shot.startedNs) - delayMs,
+                                ms(posted - shot.firedNs)});
     }
     return late;
 }
 
-// Median and worst (furthest from 0), and which word was worst.
-void report(const char* label, std::vector<double> late) {
-    const auto worst = std::max_element(
-        late.begin(), late.end(), [](double a, double b) { return std::abs(a) < std::abs(b); });
-    const double worstValue = *worst;
-    const long worstWord = worst - late.begin();
-    std::sort(late.begin(), late.end());
-    std::printf("%-12s words %4zu  median %+7.3f ms  worst %+7.3f ms (word %ld)  min %+7.3f  "
-                "max %+7.3f\n",
-                label, late.size(), late[late.size() / 2], worstValue, worstWord, late.front(),
-                late.back());
+// The value below which `share` of the values lie.
+double quantile(std::vector<double> values, double share) {
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
+}
+
+// Median, 99th percentile and worst (furthest from 0) of the lateness, with the worst word's
+// parts, and the worst of each part over all words.
+void report(const char* label, const std::vector<Lateness>& late) {
+    std::vector<double> total, toDelayStart, timer, toPost;
+    for (const Lateness& l : late) {
+        total.push_back(l.total);
+        toDelayStart.push_back(l.toDelayStart);
+        timer.push_back(l.timer);
+        toPost.push_back(l.toPost);
+    }
+    const auto furthest = [](const std::vector<double>& values) {
+        return *std::max_element(values.begin(), values.end(),
+                                 [](double a, double b) { return std::abs(a) < std::abs(b); });
+    };
+    const Lateness& worst = *std::max_element(late.begin(), late.end(), [](auto& a, auto& b) {
+        return std::abs(a.total) < std::abs(b.total);
+    });
+    std::printf("%-11s words %4zu  median %+.3f ms  99%% %+.3f ms  worst %+.3f ms = %+.3f to the "
+                "delay's start %+.3f timer %+.3f to the post\n",
+                label, late.size(), quantile(total, 0.5), quantile(total, 0.99), worst.total,
+                worst.toDelayStart, worst.timer, worst.toPost);
+    std::printf("%-11s worst parts: to the delay's start %+.3f, timer %+.3f (median %+.3f), to "
+                "the post %+.3f\n",
+                "", furthest(toDelayStart), furthest(timer), quantile(timer, 0.5),
+                furthest(toPost));
 }
 
 } // namespace
@@ -209,9 +291,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "audio library: %s\n", library.error().c_str());
         return 1;
     }
-    std::vector<double> all;
+    std::vector<Lateness> all;
     for (int delayMs : {300, 600, 1200}) {
-        const std::vector<double> late = measure(library, words, delayMs);
+        const std::vector<Lateness> late = measure(library, words, delayMs);
         if (late.empty()) {
             return 1;
         }
