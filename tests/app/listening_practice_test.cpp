@@ -24,6 +24,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -205,8 +206,15 @@ TEST_F(ListeningPracticeTest, ZeichenStartPlaysTheGroupsItShows) {
     EXPECT_TRUE(field("Memo1")->isVisible());
     EXPECT_TRUE(field("Memo1")->toPlainText().isEmpty());
     EXPECT_FALSE(window().parts().status->text(1).isEmpty()) << "the duration";
+    QProgressBar* progress = window().parts().status->progressBar();
+    // Shared: the window, and so the connection, may outlive this test body on a failure.
+    auto furthest = std::make_shared<int>(0);
+    QObject::connect(progress, &QProgressBar::valueChanged,
+                     [furthest](int value) { *furthest = std::max(*furthest, value); });
 
     play();
+    EXPECT_GT(*furthest, progress->maximum() / 2) << "progress while it plays";
+    EXPECT_EQ(progress->value(), 0) << "and back to 0 at the end";
     // Each group appears a short delay after it was heard, the last one after the end.
     EXPECT_TRUE(QTest::qWaitFor([&] { return field("Memo1")->toPlainText() == practice; }, 3000))
         << field("Memo1")->toPlainText().toStdString();
