@@ -392,6 +392,36 @@ TEST_F(ListeningPlayerTest, ANewStartWaitsForTheDrainingStreamAndTakesNoEventOfI
     EXPECT_EQ(std::count(rig.events.log.begin(), rig.events.log.end(), "unlocked"), 1);
 }
 
+TEST_F(ListeningPlayerTest, AStartWhileAStreamIsBeingBegunWaitsForThatStream) {
+    const PlaybackSequence sequence = load({"e", "e"}, 12);
+    // A second start comes in while the first one's stream is being played.
+    rig.audio.duringPlay = [&] { rig.player->start(); };
+    startAndDrain();
+    ASSERT_EQ(rig.audio.streams.size(), 1u);
+    const StreamHandle first = rig.audio.last();
+
+    const auto playing = [&] {
+        return std::count_if(rig.audio.streams.begin(), rig.audio.streams.end(), [](auto& s) {
+            return s.second.state == testing::FakeAudioOutput::State::Playing;
+        });
+    };
+    ASSERT_TRUE(rig.runUntil(
+        [&] {
+            EXPECT_LE(playing(), 1) << "two streams on one generator";
+            return rig.audio.streams.size() == 2;
+        },
+        20'000));
+    EXPECT_EQ(rig.audio.streams.at(first).state, testing::FakeAudioOutput::State::Ended);
+    // The first stream gave way in its leading silence, without an end of its own.
+    EXPECT_LT(rig.out.size(), static_cast<std::size_t>(-sequence.samples[0]));
+    EXPECT_EQ(rig.events.ended, 0);
+
+    const std::size_t secondFrom = rig.out.size();
+    ASSERT_TRUE(rig.runToEnd());
+    EXPECT_EQ(decodeMorse(rig.out, secondFrom, kUnit60), "e e");
+    EXPECT_EQ(rig.events.ended, 1);
+}
+
 TEST_F(ListeningPlayerTest, WithoutASoundDeviceTheStartEndsAtOnce) {
     const PlaybackSequence sequence = load({"ab"});
     rig.audio.deviceMissing = true;

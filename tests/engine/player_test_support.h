@@ -16,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dittaro::testing {
@@ -91,10 +92,24 @@ private:
     std::deque<std::function<void()>> queue_;
 };
 
+// The fake output, with a hook that runs while a stream is being played: what another
+// thread might do in the meantime.
+struct RigAudio : FakeAudioOutput {
+    std::function<void()> duringPlay; // runs once
+
+    bool play(StreamHandle stream, bool restart) override {
+        const bool played = FakeAudioOutput::play(stream, restart);
+        if (duringPlay) {
+            std::exchange(duringPlay, nullptr)();
+        }
+        return played;
+    }
+};
+
 struct PlayerRig {
     static constexpr int kSamplesPerMs = 8;
 
-    FakeAudioOutput audio;
+    RigAudio audio;
     ManualTimerService timers;
     SoundSettings sound;
     RecordedEvents events;
