@@ -29,8 +29,10 @@ bool Sidetone::prepare() {
             return false;
         }
     }
+    silent_ = true;
     audio_.play(stream_, true);
     audio_.stop(stream_);
+    silent_ = false;
     return true;
 }
 
@@ -61,6 +63,10 @@ std::uint32_t Sidetone::callback(StreamHandle, void* buffer, std::uint32_t lengt
     const int volume = self.settings_.volume.load(std::memory_order_relaxed);
     auto* out = static_cast<std::int16_t*>(buffer);
     const std::uint32_t count = length / 2;
+    if (self.silent_.load()) {
+        std::fill_n(out, count, std::int16_t{0});
+        return count * 2;
+    }
     for (std::uint32_t i = 0; i < count; ++i) {
         if (self.phase_ > kToneTablePeriod - 1) {
             self.phase_ %= kToneTablePeriod;

@@ -6,6 +6,7 @@
 #include "engine/audio_output.h"
 #include "engine/sound_settings.h"
 
+#include <atomic>
 #include <vector>
 
 namespace dittaro {
@@ -36,6 +37,9 @@ private:
     StreamHandle stream_ = 0;
     // Touched by the callback while playing and by start() only after the stream stopped.
     int phase_ = 0;
+    // Set while prepare() plays and stops the stream: a device that pulls in that moment
+    // gets silence, not a burst of tone without a ramp.
+    std::atomic<bool> silent_{false};
 };
 
 // "Soundtest": while ticked the sidetone sounds continuously and the hardness menu and the

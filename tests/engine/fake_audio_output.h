@@ -5,6 +5,7 @@
 #include "engine/audio_output.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     };
 
     bool deviceMissing = false;
+    // Runs right after a stream starts playing, as a device that pulls at once would.
+    std::function<void(StreamHandle)> afterPlay;
     std::map<StreamHandle, Stream> streams;
 
     StreamHandle createStream(StreamProc proc, void* user) override {
@@ -41,6 +44,9 @@ public:
         s.state = State::Playing;
         ++s.plays;
         s.restarts += restart ? 1 : 0;
+        if (afterPlay) {
+            afterPlay(stream);
+        }
         return true;
     }
     bool stop(StreamHandle stream) override {

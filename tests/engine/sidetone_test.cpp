@@ -34,6 +34,20 @@ TEST_F(SidetoneTest, PrepareLeavesOneStreamPlayedOnceAndStopped) {
     EXPECT_EQ(stream().state, FakeAudioOutput::State::Stopped);
 }
 
+TEST_F(SidetoneTest, PrepareIsSilentEvenWhenTheDevicePullsAtOnce) {
+    std::vector<std::int16_t> heard;
+    audio.afterPlay = [&](StreamHandle stream) {
+        const auto block = audio.pull(stream, 8);
+        heard.insert(heard.end(), block.begin(), block.end());
+    };
+    ASSERT_TRUE(sidetone.prepare());
+    ASSERT_EQ(heard.size(), 8u);
+    EXPECT_EQ(heard, std::vector<std::int16_t>(8, 0));
+    sidetone.start();
+    EXPECT_EQ(heard.size(), 16u);
+    EXPECT_EQ(heard[9], 3000) << "a real start sounds from phase 0";
+}
+
 TEST_F(SidetoneTest, StartsHardAtPhaseZeroEveryTime) {
     const std::vector<std::int16_t> expected{0, 3000, 0, -3000, 0, 3000, 0};
     sidetone.start();
