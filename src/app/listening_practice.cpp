@@ -256,10 +256,13 @@ void ListeningPractice::prepareStartedPractice() {
     PlaybackControls& b = *c_.parts.playback;
     p.Memo1->clear();
     b.TrackBar4->setValue(10);
-    const long long totalMs = c_.state.lastStart == StartButton::Textfeld
-                                  ? timingTextTotalMs(timingText_)
-                                  : c_.morse2.totalMs();
-    c_.state.timingDuration = QString::fromStdString(durationText(totalMs));
+    // A converted text counts at the speed factor just set; generated material rounds to
+    // whole seconds and shows nothing below half a second.
+    const std::string duration =
+        c_.state.lastStart == StartButton::Textfeld
+            ? scaledDurationText(timingTextTotalMs(timingText_), b.TrackBar4->value())
+            : durationText(c_.morse2.totalMs());
+    c_.state.timingDuration = QString::fromStdString(duration);
     c_.parts.status->set(1, c_.state.timingDuration);
 
     c_.state.exportEnabled = {true, true, export_->available(AudioFormat::Mp3),

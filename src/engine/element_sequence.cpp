@@ -72,4 +72,10 @@ std::string durationText(long long totalMs) {
     return std::to_string(seconds / 60) + " Min " + std::to_string(seconds % 60) + " Sek";
 }
 
+std::string scaledDurationText(long long totalMs, int speedFactor) {
+    const long long centiseconds = totalMs / speedFactor + 50;
+    return std::to_string(centiseconds / 6000) + " Min " + std::to_string(centiseconds / 100 % 60) +
+           " Sek";
+}
+
 } // namespace dittaro

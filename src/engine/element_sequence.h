@@ -26,4 +26,8 @@ std::string joinTimingList(const std::vector<std::string>& timingList);
 // "M Min S Sek" for a total in ms, rounded to whole seconds; empty below half a second.
 std::string durationText(long long totalMs);
 
+// "M Min S Sek" for a total in ms played at speed factor p (10 = 100 %): the duration in
+// hundredths of a second, T / p, rounded to whole seconds by adding 50. Never empty.
+std::string scaledDurationText(long long totalMs, int speedFactor);
+
 } // namespace dittaro

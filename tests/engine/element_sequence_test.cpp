@@ -43,5 +43,20 @@ TEST(DurationText, RoundsToWholeSeconds) {
     }
 }
 
+TEST(ScaledDurationText, DividesBySpeedFactorAndRoundsUpFromHalfASecond) {
+    const struct {
+        long long ms;
+        int factor;
+        const char* text;
+    } cases[] = {
+        {65000, 10, "1 Min 5 Sek"},    {65000, 5, "2 Min 10 Sek"}, {65000, 15, "0 Min 43 Sek"},
+        {400, 10, "0 Min 0 Sek"},      {499, 10, "0 Min 0 Sek"},   {500, 10, "0 Min 1 Sek"},
+        {3600000, 10, "60 Min 0 Sek"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(scaledDurationText(c.ms, c.factor), c.text) << c.ms << " at " << c.factor;
+    }
+}
+
 } // namespace
 } // namespace dittaro
