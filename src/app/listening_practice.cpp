@@ -165,6 +165,7 @@ void ListeningPractice::start(StartButton source) {
     c_.parts.window->repaint();
 
     c_.morse2.setSpeed(c_.parts.timing->values().speed);
+    c_.morse2.clearLists();
     c_.morse.setText({});
     timingText_.clear();
     wordDisplayBlocked_ = false;

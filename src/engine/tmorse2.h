@@ -54,6 +54,8 @@ public:
     const std::vector<std::string>& timingList() const { return timingList_; }
     const std::vector<int>& sampleList() const { return sampleList_; }
     long long totalMs() const { return totalMs_; }
+    // Forgets the converted material, so that nothing of it is played or exported again.
+    void clearLists();
 
     // Group gap choice 0..12 of "Gruppenabstand bei Zufallszeichen".
     bool convertGroups(int gapChoice);
@@ -74,7 +76,6 @@ private:
     void rebuildTablesIfChanged();
     const TMorseSpeed2& groupEntry() const;
     TimedElement pause(int ms) const;
-    void clearLists();
     void add(const TimedElement& element);
     void addElements(const MorseElements& elements, const TMorseSpeed2& entry);
 
