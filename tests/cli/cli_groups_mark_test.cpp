@@ -1,38 +1,17 @@
+#include "support/command_run.h"
+
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-// Runs dittaro-cli with the given arguments (already shell-quoted), stderr to /dev/null.
-CliRun cli(const std::string& args, const std::string& environment = "LC_ALL=C") {
-    const std::string command =
-        environment + " " + std::string(DITTARO_CLI) + " " + args + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using CliRun = dittaro::test::CommandRun;
+using dittaro::test::runCli;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;
@@ -66,7 +45,7 @@ TEST(CliGroups, PrintsOnePracticeTextPerExercise) {
          5, "fj"},
     };
     for (const auto& c : cases) {
-        const CliRun run = cli(c.args);
+        const CliRun run = runCli(c.args);
         EXPECT_EQ(run.status, 0) << c.args;
         const auto printed = lines(run.out);
         ASSERT_EQ(printed.size(), c.lines) << c.args;
@@ -85,27 +64,27 @@ TEST(CliGroups, PrintsOnePracticeTextPerExercise) {
 
 TEST(CliGroups, SeedRepeatsTheDrawAndThePoolSpansTheExercises) {
     const std::string args = "groups --set abcdefghij --count 2 --exercises 2 --seed 42";
-    const CliRun first = cli(args);
-    EXPECT_EQ(cli(args).out, first.out);
-    EXPECT_NE(cli("groups --set abcdefghij --count 2 --exercises 2 --seed 43").out, first.out);
+    const CliRun first = runCli(args);
+    EXPECT_EQ(runCli(args).out, first.out);
+    EXPECT_NE(runCli("groups --set abcdefghij --count 2 --exercises 2 --seed 43").out, first.out);
 
     // Two exercises of ten letters draw 20 of the 30 put into the pool: no letter can come
     // more than three times (independent exercises could give it four).
-    const CliRun many = cli("groups --set abcdefghij --count 2 --exercises 2 --seed 5");
+    const CliRun many = runCli("groups --set abcdefghij --count 2 --exercises 2 --seed 5");
     for (char letter = 'a'; letter <= 'j'; ++letter) {
         EXPECT_LE(std::count(many.out.begin(), many.out.end(), letter), 3) << letter;
     }
 }
 
 TEST(CliGroups, KochIntroGroupAndUtf8) {
-    const CliRun koch = cli("groups --set x --koch-order 'äb' --koch-level 2 --count 2 "
-                            "--length 3 --seed 1");
+    const CliRun koch = runCli("groups --set x --koch-order 'äb' --koch-level 2 --count 2 "
+                               "--length 3 --seed 1");
     ASSERT_EQ(koch.status, 0);
     const auto groups = words(koch.out);
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(groups[0], "bbb");
 
-    const CliRun umlauts = cli("groups --set 'äöü' --count 2 --length 2 --seed 1");
+    const CliRun umlauts = runCli("groups --set 'äöü' --count 2 --length 2 --seed 1");
     ASSERT_EQ(umlauts.status, 0);
     for (const std::string& group : words(umlauts.out)) {
         EXPECT_EQ(group.size(), 4u) << group; // two 2-byte UTF-8 characters
@@ -132,7 +111,7 @@ TEST(CliGroups, ExitStatusTellsNothingDrawnFromUsageErrors) {
         {"groups --set ab --bogus", 2},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(cli(c.args).status, c.status) << c.args;
+        EXPECT_EQ(runCli(c.args).status, c.status) << c.args;
     }
 }
 
@@ -156,7 +135,7 @@ TEST(CliMark, PrintsTheResultLineAndTheWrongPairs) {
         {"mark '' 'abc'", 1, ""},
     };
     for (const auto& c : cases) {
-        const CliRun run = cli(c.args);
+        const CliRun run = runCli(c.args);
         EXPECT_EQ(run.status, c.status) << c.args;
         EXPECT_EQ(run.out, c.out) << c.args;
     }
@@ -172,7 +151,7 @@ TEST(CliMark, PercentageUsesTheLocaleDecimalSeparator) {
         GTEST_SKIP() << "localedef cannot build de_DE.UTF-8 here";
     }
     const CliRun run =
-        cli("mark 'ab cd ef' 'ab cx ef'", "LOCPATH='" + dir + "' LC_ALL=de_DE.UTF-8");
+        runCli("mark 'ab cd ef' 'ab cx ef'", "LOCPATH='" + dir + "' LC_ALL=de_DE.UTF-8");
     std::system(("rm -rf '" + dir + "'").c_str());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "1 / 6 = 16,7 %\ncd\tcx\n");
@@ -188,7 +167,7 @@ TEST(CliMark, UsageErrors) {
         {"mark --sz maybe a a", 2}, {"mark --bogus a a", 2},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(cli(c.args).status, c.status) << c.args;
+        EXPECT_EQ(runCli(c.args).status, c.status) << c.args;
     }
 }
 

@@ -1,32 +1,12 @@
-#include <array>
-#include <cstdio>
+#include "support/command_run.h"
+
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-// Runs dittaro-cli with the given arguments (already shell-quoted), stderr to /dev/null.
-CliRun cli(const std::string& args) {
-    const std::string command = std::string(DITTARO_CLI) + " " + args + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using CliRun = dittaro::test::CommandRun;
+using dittaro::test::runCli;
 
 TEST(CliTiming, PrintsTheTimingTextOfAFreeText) {
     const struct {
@@ -44,7 +24,7 @@ TEST(CliTiming, PrintsTheTimingTextOfAFreeText) {
         {"timing --ch on ch", "-1000+300-100+300-100+300-100+300-500\n"},
     };
     for (const auto& c : cases) {
-        const CliRun run = cli(c.args);
+        const CliRun run = runCli(c.args);
         EXPECT_EQ(run.status, 0) << c.args;
         EXPECT_EQ(run.out, c.out) << c.args;
     }
@@ -66,7 +46,7 @@ TEST(CliTiming, PrintsListsSamplesAndTotalOfGeneratedMaterial) {
         {"timing --source koch --bpm 100 e", "\n-560 480 -1600\n330\n"},
     };
     for (const auto& c : cases) {
-        const CliRun run = cli(c.args);
+        const CliRun run = runCli(c.args);
         EXPECT_EQ(run.status, 0) << c.args;
         EXPECT_EQ(run.out, c.out) << c.args;
     }
@@ -95,7 +75,7 @@ TEST(CliTiming, ExitStatusTellsNothingProducedFromUsageErrors) {
         {"--help", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(cli(c.args).status, c.status) << c.args;
+        EXPECT_EQ(runCli(c.args).status, c.status) << c.args;
     }
 }
 

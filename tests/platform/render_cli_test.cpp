@@ -1,14 +1,13 @@
 // dittaro-cli render as a user runs it, with the real lame and oggenc where installed.
 
 #include "audio_test_support.h"
+#include "support/command_run.h"
 
-#include <array>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace dittaro {
@@ -24,24 +23,11 @@ std::string quoted(const std::string& text) {
     return out + "'";
 }
 
-struct ShellRun {
-    int status = -1;
-    std::string output; // stdout and stderr
-};
+using ShellRun = dittaro::test::CommandRun;
 
+// Standard output and error together.
 ShellRun shell(const std::string& command) {
-    ShellRun run;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.output.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return dittaro::test::runCommand(command + " 2>&1");
 }
 
 bool installed(const char* program) {
@@ -94,8 +80,8 @@ TEST_F(RenderCli, UsageErrorsExitWith2AndOneLine) {
         SCOPED_TRACE(args.back());
         const ShellRun run = cli(args);
         EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.output.rfind("dittaro-cli render: ", 0), 0u) << run.output;
-        EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+        EXPECT_EQ(run.out.rfind("dittaro-cli render: ", 0), 0u) << run.out;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
     }
     EXPECT_TRUE(entries().empty());
 }
@@ -113,9 +99,9 @@ TEST_F(RenderCli, NothingToRenderExitsWith1AndWritesNothing) {
 TEST_F(RenderCli, UnwritableTargetIsNamedAndLeavesNoFile) {
     const ShellRun run = cli({"--out", (folder / "missing" / "x.wav").string(), "cq"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.output.find("cannot write " + (folder / "missing" / "x.wav").string()),
+    EXPECT_NE(run.out.find("cannot write " + (folder / "missing" / "x.wav").string()),
               std::string::npos)
-        << run.output;
+        << run.out;
     EXPECT_TRUE(entries().empty());
 }
 
@@ -126,16 +112,16 @@ TEST_F(RenderCli, WavOfAFreeTextLastsItsTimingAndSoxReadsIt) {
     // 15800 ms at 60 characters per minute, from "dittaro-cli timing".
     const ShellRun timing = shell(quoted(DITTARO_CLI) + " timing 'cq cq de dittaro'");
     long long ms = 0;
-    for (std::size_t i = 0; i < timing.output.size(); ++i) {
-        if (timing.output[i] == '+' || timing.output[i] == '-') {
-            ms += std::stoll(timing.output.substr(i + 1));
+    for (std::size_t i = 0; i < timing.out.size(); ++i) {
+        if (timing.out[i] == '+' || timing.out[i] == '-') {
+            ms += std::stoll(timing.out.substr(i + 1));
         }
     }
     EXPECT_EQ(wav.samples.size(), static_cast<std::size_t>(ms * 441 / 10));
     if (installed("soxi")) {
         const ShellRun sox = shell("soxi -s " + quoted((folder / "cq.wav").string()));
         EXPECT_EQ(sox.status, 0);
-        EXPECT_EQ(std::stoull(sox.output), wav.samples.size());
+        EXPECT_EQ(std::stoull(sox.out), wav.samples.size());
     }
 }
 
@@ -144,7 +130,7 @@ TEST_F(RenderCli, TimingTextAndFileAreRenderedLikeTheText) {
     ASSERT_EQ(cli({"--out", "a.wav", "ä k"}).status, 0);
     ASSERT_EQ(cli({"--out", "b.wav", "--file", "text.txt"}).status, 0);
     const ShellRun timing = shell(quoted(DITTARO_CLI) + " timing 'ä k'");
-    std::string tokens = timing.output.substr(0, timing.output.find('\n'));
+    std::string tokens = timing.out.substr(0, timing.out.find('\n'));
     ASSERT_EQ(cli({"--out", "c.wav", "--timing", tokens}).status, 0);
     const auto a = testing::readWav(folder / "a.wav").samples;
     EXPECT_FALSE(a.empty());
@@ -157,16 +143,16 @@ TEST_F(RenderCli, MissingOrFailingEncoderIsReportedAndNoTemporaryFileStays) {
     const std::string emptyPath = "PATH=" + quoted((folder / "bin").string());
     ShellRun run = cli({"--out", "x.mp3", "cq"}, emptyPath);
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.output.find("no MP3 encoder"), std::string::npos) << run.output;
+    EXPECT_NE(run.out.find("no MP3 encoder"), std::string::npos) << run.out;
 
     const fs::path fake = folder / "bin" / "oggenc";
     std::ofstream(fake) << "#!/bin/sh\necho 'cannot encode' >&2\nexit 1\n";
     fs::permissions(fake, fs::perms::owner_all);
     run = cli({"--out", "x.ogg", "cq"}, emptyPath);
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.output.find(fake.string() + " failed: exit status 1: cannot encode"),
+    EXPECT_NE(run.out.find(fake.string() + " failed: exit status 1: cannot encode"),
               std::string::npos)
-        << run.output;
+        << run.out;
     EXPECT_EQ(entries(), std::vector<fs::path>{folder / "bin"});
 }
 
@@ -196,7 +182,7 @@ TEST_F(RenderCli, Mp3WithTheRealLameDecodesToThePracticeAndCarriesItsTags) {
     ASSERT_EQ(cli({"--out", "x.wav", "cq de dl1abc"}).status, 0);
     const ShellRun encoded =
         cli({"--out", "x.mp3", "--artist", "DL1ABC Jörg", "--title", "Übung 1", "cq de dl1abc"});
-    ASSERT_EQ(encoded.status, 0) << encoded.output;
+    ASSERT_EQ(encoded.status, 0) << encoded.out;
     ASSERT_EQ(
         shell("cd " + quoted(folder.string()) + " && lame --quiet --decode x.mp3 y.wav").status, 0);
     const auto original = testing::readWav(folder / "x.wav").samples.size();
@@ -222,7 +208,7 @@ TEST_F(RenderCli, Mp3WithTheRealLameDecodesToThePracticeAndCarriesItsTags) {
 std::map<std::string, std::string> vorbisComments(const fs::path& file) {
     const ShellRun run = shell("LC_ALL=C.UTF-8 vorbiscomment -l " + quoted(file.string()));
     std::map<std::string, std::string> comments;
-    std::istringstream lines(run.output);
+    std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);) {
         const std::size_t equals = line.find('=');
         std::string name = line.substr(0, equals);
@@ -240,7 +226,7 @@ TEST_F(RenderCli, OggWithTheRealOggencDecodesToThePracticeAndCarriesItsTags) {
     ASSERT_EQ(cli({"--out", "x.wav", "cq de dl1abc"}).status, 0);
     const ShellRun encoded =
         cli({"--out", "x.ogg", "--artist", "DL1ABC Jörg", "--title", "Übung 1", "cq de dl1abc"});
-    ASSERT_EQ(encoded.status, 0) << encoded.output;
+    ASSERT_EQ(encoded.status, 0) << encoded.out;
     ASSERT_EQ(shell("cd " + quoted(folder.string()) + " && oggdec --quiet -o y.wav x.ogg").status,
               0);
     EXPECT_EQ(testing::readWav(folder / "y.wav").samples.size(),
