@@ -26,7 +26,10 @@ std::optional<QString> ScriptedDialogs::nextFile() {
     if (fileAnswers.empty()) {
         return std::nullopt;
     }
-    std::optional<QString> answer = fileAnswers.front();
+    // Swapped out rather than copied: GCC 12 warns falsely about copying an optional QString
+    // when optimising.
+    std::optional<QString> answer;
+    answer.swap(fileAnswers.front());
     fileAnswers.pop_front();
     return answer;
 }
