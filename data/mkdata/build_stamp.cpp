@@ -51,7 +51,9 @@ std::uint64_t fileHash(const fs::path& file) {
 }
 
 BuildDecision decideBuild(const fs::path& database, const fs::path& stamp, std::uint64_t inputs) {
-    if (!fs::exists(database)) {
+    // An empty file holds no settings of the user's: it is left over from a failed start
+    // or copy and would only keep the program from starting.
+    if (!fs::exists(database) || fs::file_size(database) == 0) {
         return BuildDecision::Build;
     }
     Stamp previous;

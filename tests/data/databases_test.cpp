@@ -358,16 +358,22 @@ TEST_F(DatabasesTest, BuildNeverReplacesADatabaseTheUserChanged) {
     EXPECT_EQ(column(random, "SELECT textzeile FROM _2024"), std::vector<std::string>{"d"});
 }
 
-TEST_F(DatabasesTest, MissingDatabaseIsBuiltAgain) {
-    ASSERT_EQ(mkdata(), 0) << output_;
-    {
-        SqliteDatabase db(dataDb());
-        db.execute("UPDATE voreinstellungen SET Volume = 17");
+TEST_F(DatabasesTest, MissingOrEmptyDatabaseIsBuiltAgain) {
+    for (const bool leaveEmptyFile : {false, true}) {
+        ASSERT_EQ(mkdata(), 0) << output_;
+        {
+            SqliteDatabase db(dataDb());
+            db.execute("UPDATE voreinstellungen SET Volume = 17");
+        }
+        fs::remove(dataDb());
+        if (leaveEmptyFile) {
+            std::ofstream{dataDb()};
+        }
+        ASSERT_EQ(mkdata(), 0) << output_;
+        SqliteDatabase db(dataDb(), SqliteDatabase::Mode::ReadOnly);
+        EXPECT_EQ(db.queryInteger("SELECT Volume FROM voreinstellungen"), 4)
+            << (leaveEmptyFile ? "an empty file" : "no file");
     }
-    fs::remove(dataDb());
-    ASSERT_EQ(mkdata(), 0) << output_;
-    SqliteDatabase db(dataDb(), SqliteDatabase::Mode::ReadOnly);
-    EXPECT_EQ(db.queryInteger("SELECT Volume FROM voreinstellungen"), 4);
 }
 
 TEST_F(DatabasesTest, BrokenSourceFailsTheBuildAndLeavesTheDatabase) {
