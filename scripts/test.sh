@@ -20,7 +20,7 @@ build() { # dir sanitizers
 }
 
 build build-tsan thread
-(cd build-tsan && ctest --output-on-failure --parallel "$jobs" -L threads --no-tests=ignore)
+(cd build-tsan && ctest --output-on-failure --parallel "$jobs" -L threads --no-tests=error)
 
 build build-asan address,undefined
 cd build-asan && ctest --output-on-failure --parallel "$jobs"
