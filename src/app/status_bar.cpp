@@ -62,17 +62,13 @@ void StatusFields::sizeFields(const QString& speedUnit) {
     const int reference = design::px(kReferenceWidth);
     progressField_->setFixedSize(reference / kDivisors[0], design::px(22));
     progress_->setGeometry(0, 2, reference / kDivisors[0], reference / 46);
-    // The widest text of each field with a fixed kind of content: such a field is widened to
-    // show it whole, as the interface font or the language's speed unit may need.
-    const std::array<QString, kFieldCount> widest{QString(),
-                                                  QString(),
-                                                  QString(),
-                                                  QString(),
-                                                  QStringLiteral("900 ") + speedUnit,
-                                                  QStringLiteral("F 900 ") + speedUnit,
-                                                  QString(),
-                                                  QStringLiteral("3.5 : 1"),
-                                                  QStringLiteral("Koch 88/88  WW")};
+    // The widest text of each field with a fixed kind of content (a duration, a speed, the
+    // ratio, the Koch state): such a field is widened to show it whole, as the interface
+    // font or the language's speed unit may need.
+    const std::array<QString, kFieldCount> widest{
+        QString(), QStringLiteral("00 Min 00 Sek"),    QString(),
+        QString(), QStringLiteral("900 ") + speedUnit, QStringLiteral("F 900 ") + speedUnit,
+        QString(), QStringLiteral("3.5 : 1"),          QStringLiteral("Koch 88/88  WW")};
     for (int i = 1; i < kFieldCount; ++i) {
         QLabel* field = fields_[static_cast<std::size_t>(i)];
         const int design = i < kFieldCount - 1 ? reference / kDivisors[i] : 0;
@@ -82,7 +78,7 @@ void StatusFields::sizeFields(const QString& speedUnit) {
                 : field->fontMetrics().horizontalAdvance(widest[static_cast<std::size_t>(i)]) +
                       2 * field->frameWidth() + design::px(8);
         if (kStretch[i] > 0) {
-            field->setMinimumWidth(design::px(40));
+            field->setMinimumWidth(std::max(design::px(40), needed));
         } else {
             field->setFixedWidth(std::max(design, needed));
         }
