@@ -25,6 +25,8 @@ void ensureApplication() {
 namespace {
 
 const fs::path kDist = fs::path(DITTARO_BINARY_DIR) / "dist";
+// The databases as built: the staged ones may hold settings changed by hand.
+const fs::path kPristineData = DITTARO_PRISTINE_DATA_DIR;
 
 std::string uniqueName() {
     static int counter = 0;
@@ -50,7 +52,7 @@ ProgramDirectory::ProgramDirectory() : path_(fs::temp_directory_path() / uniqueN
         fs::create_symlink(kDist / "doc" / help, path_ / "doc" / help);
     }
     for (const char* database : {"Dittaro_Data.sqlite", "Dittaro_Randomtext.sqlite"}) {
-        fs::copy_file(kDist / "data" / database, path_ / "data" / database);
+        fs::copy_file(kPristineData / database, path_ / "data" / database);
     }
 }
 
