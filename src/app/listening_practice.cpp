@@ -312,7 +312,10 @@ void ListeningPractice::preparePlayback() {
     }
     player_->setWords(wordDisplayList_);
     player_->setWordDisplayBlocked(wordDisplayBlocked_);
-    buttons_ = ListeningButtons{loaded, false, false, false};
+    // Without new material (the start button forgotten) the practice loaded before stays
+    // playable as it was.
+    const bool startable = loaded || (!freshPractice_ && buttons_.start);
+    buttons_ = ListeningButtons{startable, false, false, false};
 }
 
 void ListeningPractice::startPlayback() {

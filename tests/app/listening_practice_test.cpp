@@ -240,6 +240,22 @@ TEST_F(ListeningPracticeTest, ANewPracticeReplacesOneThatIsStillStopping) {
     EXPECT_TRUE(heard.ends_with(" " + trimmed(practice)) || heard == trimmed(practice)) << heard;
 }
 
+// Enter with a short answer forgets the start button, but the practice it loaded stays:
+// coming back to the "Abspielen" tab, the learner can hear it again.
+TEST_F(ListeningPracticeTest, APracticeLeftWithAShortAnswerCanBeHeardAgain) {
+    startCapturing();
+    setGroups("etaoin", 2, 2);
+    button("ButtonZeichenStart")->click();
+    const QString practice = field("Memo2")->toPlainText();
+    find<QCheckBox>("CheckBoxZeichenAnzeigen")->click(); // off, so Enter goes back
+    QTest::keyClick(field("Memo8"), Qt::Key_Return);
+    ASSERT_EQ(window().currentTab(), 1);
+
+    window().selectTab(2);
+    play();
+    EXPECT_EQ(decodedCapture(), trimmed(practice));
+}
+
 struct TextFieldCase {
     const char* text;
     const char* heard;
